@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs, with apt-get and only when missing, what building, running and testing the game need on
+# Debian 12. Non-interactive; does nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
+    libbenchmark-dev
+    # run: Qt's Spanish texts, the metric-compatible fonts the windows are laid out for
+    qt6-translations-l10n fonts-liberation fonts-dejavu-core
+    # test: a display and a window manager for the played-through check, and tools for it
+    xvfb xauth openbox xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
+)
+packages+=("$@")
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

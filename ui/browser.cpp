@@ -1,0 +1,87 @@
+#include "ui/browser.h"
+
+#include "ui/handler.h"
+
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#else
+#include <QProcess>
+#include <QStandardPaths>
+#endif
+
+namespace ui {
+
+QString browserCommandLine(const QString &address)
+{
+    return QString::fromUtf8(browserPath) + QLatin1Char(' ') + address;
+}
+
+#if defined(Q_OS_WIN)
+
+QString SystemLauncher::start(const QString &commandLine, const QString &)
+{
+    // The application name is passed on its own: with an unquoted path that holds blanks,
+    // Windows would otherwise try "C:\Archivos.exe", "C:\Archivos de.exe", ... first, and a file
+    // put there would run instead of the browser. The command line itself stays as it is.
+    const std::wstring application = QString::fromUtf8(browserPath).toStdWString();
+    std::wstring line = commandLine.toStdWString(); // CreateProcessW may write into it
+    STARTUPINFOW startup {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWMAXIMIZED;
+    PROCESS_INFORMATION process {};
+    if (!CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process))
+        return QStringLiteral("Windows no pudo iniciar %1 (error %2).")
+            .arg(QString::fromUtf8(browserPath))
+            .arg(GetLastError());
+    // Neither waited for nor watched.
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return {};
+}
+
+#else
+
+QString SystemLauncher::start(const QString &, const QString &address)
+{
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return QStringLiteral("No se encontró xdg-open, el programa que abre las páginas web.");
+    if (!QProcess::startDetached(opener, {address}))
+        return QStringLiteral("No se pudo iniciar %1.").arg(opener);
+    return {};
+}
+
+#endif
+
+namespace {
+
+Launcher *&replacement()
+{
+    static Launcher *current = nullptr;
+    return current;
+}
+
+} // namespace
+
+Launcher &launcher()
+{
+    static SystemLauncher system;
+    return replacement() ? *replacement() : system;
+}
+
+void setLauncher(Launcher *next)
+{
+    replacement() = next;
+}
+
+void openWebPage(const QString &handler, const QString &address)
+{
+    const QString failure = launcher().start(browserCommandLine(address), address);
+    if (!failure.isEmpty())
+        reportError(handler, QStringLiteral("No se pudo abrir la página %1 en el navegador. %2")
+                                 .arg(address, failure));
+}
+
+} // namespace ui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+namespace ui {
+
+// The browser the game starts for its two web pages, by its fixed path. The path is not quoted
+// on the command line, although it has blanks.
+inline constexpr char browserPath[] = R"(C:\Archivos de programa\Internet Explorer\IEXPLORE.EXE)";
+
+// The browser's path, one blank, the page's address.
+QString browserCommandLine(const QString &address);
+
+// Starts a program for a web page and does not wait for it.
+class Launcher
+{
+public:
+    virtual ~Launcher() = default;
+    // Returns an empty string on success, otherwise why it failed, in Spanish.
+    virtual QString start(const QString &commandLine, const QString &address) = 0;
+};
+
+// On Windows: the command line as a new process, maximized with the focus (window style 3).
+// Elsewhere that browser does not exist; the address goes to the desktop's opener, xdg-open.
+class SystemLauncher : public Launcher
+{
+public:
+    QString start(const QString &commandLine, const QString &address) override;
+};
+
+Launcher &launcher();
+// Tests put a recording launcher here; nullptr restores the system's.
+void setLauncher(Launcher *replacement);
+
+// Opens a web page; a start that fails is reported from `handler` and the program goes on.
+void openWebPage(const QString &handler, const QString &address);
+
+} // namespace ui

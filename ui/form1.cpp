@@ -1,0 +1,187 @@
+#include "ui/form1.h"
+
+#include "logic/shuffle.h"
+#include "ui/browser.h"
+#include "ui/handler.h"
+#include "ui/identity.h"
+#include "ui/program.h"
+#include "ui/twips.h"
+#include "ui/widgets.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPainter>
+
+namespace ui {
+
+namespace {
+
+// The board window's stored layout, twips. The client area lies below the menu bar.
+constexpr int clientWidth = 3810;
+constexpr int clientHeight = 4440;
+constexpr int buttonSize = 725;
+constexpr QRgb tileFace = qRgb(247, 222, 165);
+constexpr QRgb blankFace = qRgb(255, 255, 255);
+struct Banner
+{
+    int left = 765, top = 3525, width = 2340, height = 720;
+} constexpr banner;
+
+// The client area: the photograph at its natural size from the top-left corner, cut off where
+// the window ends.
+class BoardArea : public QWidget
+{
+public:
+    explicit BoardArea(QWidget *parent)
+        : QWidget(parent)
+        , m_photo(QStringLiteral(":/fondo.jpg"))
+    {
+        setFixedSize(px(clientWidth), px(clientHeight));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::black);
+        p.drawPixmap(0, 0, m_photo);
+    }
+
+private:
+    QPixmap m_photo;
+};
+
+QString tileName(int tile)
+{
+    return QStringLiteral("Command%1").arg(tile);
+}
+
+} // namespace
+
+Form1::Form1()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral(" Deslizador"));
+    setWindowIcon(QIcon(QStringLiteral(":/icono.ico")));
+    // Fixed single border: minimize and close, no maximize.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    auto *menu = menuBar();
+    struct MenuCommand
+    {
+        const char *name;
+        const char *caption;
+        void (Form1::*handler)();
+    };
+    static constexpr MenuCommand commands[] = {
+        {"mmezclar", "&Mezclar", &Form1::mmezclar_Click},
+        {"mcontacto", "&Contacto", &Form1::mcontacto_Click},
+        {"msalir", "&Salir", &Form1::msalir_Click},
+    };
+    for (const MenuCommand &command : commands) {
+        QAction *action = menu->addAction(QString::fromUtf8(command.caption));
+        action->setObjectName(QString::fromLatin1(command.name));
+        connect(action, &QAction::triggered, this, command.handler);
+    }
+
+    auto *area = new BoardArea(this);
+    setCentralWidget(area);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (int number = 1; number <= logic::Command16; ++number) {
+        const bool blank = number == logic::Command16;
+        const QPixmap picture =
+            blank ? QPixmap() : QPixmap(QStringLiteral(":/ficha%1.jpg").arg(number));
+        auto *button = new PictureButton(blank ? blankFace : tileFace, picture, area);
+        button->setObjectName(tileName(number));
+        button->setAccessibleName(blank ? QStringLiteral("Lugar vacío") : QString::number(number));
+        button->setGeometry(px(m_board.left(number)), px(m_board.top(number)), px(buttonSize),
+                            px(buttonSize));
+        if (!blank)
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, number] { Command_Click(number); });
+        m_buttons[static_cast<std::size_t>(number)] = button;
+    }
+
+    auto *image = new PictureBox(QPixmap(QStringLiteral(":/banner.gif")), PictureBox::Border::None,
+                                 Qt::transparent, area);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setAccessibleName(QString::fromUtf8(identity::partnerName));
+    image->setGeometry(pxRect(banner.left, banner.top, banner.width, banner.height));
+    image->setCursor(handCursor());
+    connect(image, &PictureBox::clicked, this, &Form1::Image1_Click);
+
+    m_board.addObserver(this);
+}
+
+Form1::~Form1()
+{
+    m_board.removeObserver(this);
+}
+
+PictureButton *Form1::button(int number) const
+{
+    return m_buttons.at(static_cast<std::size_t>(number));
+}
+
+void Form1::setRandomSource(logic::RandomSource *source)
+{
+    m_random = source ? source : &m_clockRandom;
+}
+
+void Form1::Command_Click(int tile)
+{
+    runHandler(tileName(tile) + QStringLiteral("_Click"), [&] { m_board.clickTile(tile); });
+}
+
+void Form1::mmezclar_Click()
+{
+    runHandler(QStringLiteral("mmezclar_Click"), [&] { logic::shuffle(m_board, *m_random); });
+}
+
+void Form1::mcontacto_Click()
+{
+    runHandler(QStringLiteral("mcontacto_Click"), [] { Program::current().showForm7(); });
+}
+
+void Form1::msalir_Click()
+{
+    runHandler(QStringLiteral("msalir_Click"), [] { Program::current().end(); });
+}
+
+void Form1::Image1_Click()
+{
+    openWebPage(QStringLiteral("Image1_Click"), QString::fromUtf8(identity::partnerAddress));
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // The close box unloads the board window; the program goes on while another window is loaded.
+    event->accept();
+    Program::current().unload(this);
+}
+
+void Form1::buttonLeftChanged(int number, float left)
+{
+    PictureButton *b = button(number);
+    b->move(px(left), b->y());
+}
+
+void Form1::buttonTopChanged(int number, float top)
+{
+    PictureButton *b = button(number);
+    b->move(b->x(), px(top));
+}
+
+void Form1::congratulationsRequested()
+{
+    Program::current().showForm2();
+}
+
+} // namespace ui

@@ -1,0 +1,100 @@
+#include "ui/form2.h"
+
+#include "logic/board.h"
+#include "logic/numbers.h"
+#include "ui/form1.h"
+#include "ui/handler.h"
+#include "ui/layout.h"
+#include "ui/program.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace ui {
+
+namespace {
+
+using Kind = Control::Kind;
+
+constexpr int clientWidth = 3060;
+constexpr int clientHeight = 2145;
+constexpr QRgb background = 0xF1E2BE;
+constexpr int closeAfterMs = 5000;
+
+constexpr Control storedLayout[] = {
+    {.name = "Frame1",
+     .kind = Kind::Frame,
+     .inside = nullptr,
+     .left = 90,
+     .top = 20,
+     .width = 2895,
+     .height = 2055,
+     .text = "  Felicitaciones  ",
+     .font = {"MS Sans Serif", 8.25, true},
+     .color = 0xC00000,
+     .background = background},
+    {.name = "Picture1",
+     .kind = Kind::Picture,
+     .inside = "Frame1",
+     .left = 1060,
+     .top = 400,
+     .width = 855,
+     .height = 640,
+     .border = Control::Border::Flat,
+     .picture = ":/sonrisa.gif"},
+    {.name = "Label1",
+     .kind = Kind::Label,
+     .inside = "Frame1",
+     .left = 320,
+     .top = 1240,
+     .width = 2295,
+     .height = 375,
+     .text = "¡¡¡   Lo lograste   !!!",
+     .font = {"Arial", 12, true},
+     .color = 0xFF0000,
+     .align = Qt::AlignHCenter},
+    {.name = "Label2",
+     .kind = Kind::Label,
+     .inside = "Frame1",
+     .left = 440,
+     .top = 1620,
+     .width = 2055,
+     .height = 255,
+     .font = {"Arial", 8.25, true},
+     .color = 0xC00000,
+     .align = Qt::AlignHCenter},
+};
+
+} // namespace
+
+Form2::Form2()
+    : BorderedWindow(QSize(px(clientWidth), px(clientHeight)), Border::Dialog,
+                     QColor::fromRgb(background), Qt::Tool)
+{
+    setObjectName(QStringLiteral("Form2"));
+    const auto controls = buildControls(client(), storedLayout);
+    m_label2 = qobject_cast<QLabel *>(controls.value(QStringLiteral("Label2")));
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
+    m_timer->setInterval(closeAfterMs);
+    connect(m_timer, &QTimer::timeout, this, &Form2::Timer1_Timer);
+
+    runHandler(QStringLiteral("Form_Load"), [this] { Form_Load(); });
+    m_timer->start();
+}
+
+void Form2::Form_Load()
+{
+    const std::string counter = Program::current().form1().board().text(logic::Text2);
+    m_label2->setText(QString::fromStdString(logic::countLine(counter)));
+}
+
+void Form2::Timer1_Timer()
+{
+    runHandler(QStringLiteral("Timer1_Timer"), [this] { Program::current().unload(this); });
+}
+
+} // namespace ui

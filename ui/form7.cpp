@@ -1,0 +1,181 @@
+#include "ui/form7.h"
+
+#include "ui/browser.h"
+#include "ui/handler.h"
+#include "ui/identity.h"
+#include "ui/layout.h"
+#include "ui/program.h"
+#include "ui/twips.h"
+#include "ui/widgets.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+
+namespace ui {
+
+namespace {
+
+using Kind = Control::Kind;
+
+constexpr int clientWidth = 4440;
+constexpr int clientHeight = 3675;
+constexpr QRgb cream = 0xFAE9C0;
+
+constexpr Font sans {"MS Sans Serif", 8.25, false};
+constexpr Font sansBold {"MS Sans Serif", 8.25, true};
+
+// The dedication ends with the partner's name; kept short so the line stays within two lines.
+constexpr char dedication[] = "Edición especial dedicada a nuestros amigos de Ludoteca";
+static_assert(std::string_view(dedication).ends_with(identity::partnerName));
+
+constexpr Control storedLayout[] = {
+    {.name = "Picture1",
+     .kind = Kind::Picture,
+     .inside = nullptr,
+     .left = 120,
+     .top = 120,
+     .width = 940,
+     .height = 3400,
+     .border = Control::Border::Flat,
+     .picture = ":/logotipo_vertical.gif"},
+    {.name = "Frame3",
+     .kind = Kind::Frame,
+     .inside = nullptr,
+     .left = 1200,
+     .top = 135,
+     .width = 3150,
+     .height = 2040,
+     .text = " Deslizador v 1.0 ",
+     .font = sansBold,
+     .background = cream},
+    {.name = "Label1",
+     .kind = Kind::Label,
+     .inside = "Frame3",
+     .left = 240,
+     .top = 240,
+     .width = 2655,
+     .height = 495,
+     .text = "Para realizar preguntas o sugerencias dirigirse a...",
+     .font = sans,
+     .color = 0x800000,
+     .align = Qt::AlignHCenter},
+    {.name = "Label3",
+     .kind = Kind::Label,
+     .inside = "Frame3",
+     .left = 360,
+     .top = 740,
+     .width = 2415,
+     .height = 255,
+     .text = identity::authorName,
+     .font = sansBold,
+     .color = 0xFF0000,
+     .background = cream,
+     .align = Qt::AlignHCenter},
+    {.name = "Label6",
+     .kind = Kind::Label,
+     .inside = "Frame3",
+     .left = 465,
+     .top = 920,
+     .width = 2175,
+     .height = 195,
+     .text = identity::authorEmail,
+     .font = sansBold,
+     .color = 0xC000C0,
+     .align = Qt::AlignHCenter,
+     .fitWidth = true},
+    {.name = "Label2",
+     .kind = Kind::Label,
+     .inside = "Frame3",
+     .left = 240,
+     .top = 1240,
+     .width = 2655,
+     .height = 615,
+     .text = "Visite periódicamente nuestro sitio web en busca de actualizaciones para "
+             "este software.",
+     .font = sans,
+     .color = 0x800000,
+     .align = Qt::AlignHCenter},
+    {.name = "Frame1",
+     .kind = Kind::Frame,
+     .inside = nullptr,
+     .left = 1200,
+     .top = 2180,
+     .width = 3135,
+     .height = 780,
+     .background = cream},
+    {.name = "Label4",
+     .kind = Kind::Label,
+     .inside = "Frame1",
+     .left = 120,
+     .top = 195,
+     .width = 2295,
+     .height = 495,
+     .text = dedication,
+     .font = {"Arial", 8.25, false},
+     .color = 0x800000,
+     .align = Qt::AlignHCenter},
+    {.name = "Command1",
+     .kind = Kind::Button,
+     .inside = "Frame1",
+     .left = 2520,
+     .top = 190,
+     .width = 510,
+     .height = 465,
+     .text = "OK",
+     .font = {"Verdana", 8.25, true},
+     .background = 0xEBD5BC},
+    {.name = "Picture2",
+     .kind = Kind::Picture,
+     .inside = nullptr,
+     .left = 1200,
+     .top = 3040,
+     .width = 3120,
+     .height = 480,
+     .border = Control::Border::Flat,
+     .picture = ":/web.gif",
+     .handCursor = true},
+};
+
+} // namespace
+
+Form7::Form7()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint) // a border but no title bar
+{
+    setObjectName(QStringLiteral("Form7"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(cream));
+    setPalette(palette);
+    resize(px(clientWidth), px(clientHeight));
+
+    const auto controls = buildControls(this, storedLayout);
+    // Label6 comes after Label3 and overlaps its foot; the name stays readable on top.
+    controls.value(QStringLiteral("Label3"))->raise();
+    connect(qobject_cast<QAbstractButton *>(controls.value(QStringLiteral("Command1"))),
+            &QAbstractButton::clicked, this, &Form7::Command1_Click);
+    connect(qobject_cast<PictureBox *>(controls.value(QStringLiteral("Picture2"))),
+            &PictureBox::clicked, this, &Form7::Picture2_Click);
+}
+
+void Form7::Command1_Click()
+{
+    runHandler(QStringLiteral("Command1_Click"), [this] { Program::current().unload(this); });
+}
+
+void Form7::Picture2_Click()
+{
+    openWebPage(QStringLiteral("Picture2_Click"), QString::fromUtf8(identity::makerAddress));
+}
+
+} // namespace ui
+
+namespace ui {
+
+void Form7::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Program::current().unload(this);
+}
+
+} // namespace ui

@@ -1,0 +1,197 @@
+#include "ui/frmsplash.h"
+
+#include "ui/handler.h"
+#include "ui/identity.h"
+#include "ui/layout.h"
+#include "ui/program.h"
+#include "ui/twips.h"
+
+#include <QTimer>
+
+namespace ui {
+
+namespace {
+
+using Kind = Control::Kind;
+
+constexpr int clientWidth = 5385;
+constexpr int clientHeight = 3660;
+constexpr QRgb cream = 0xFAE9C0;
+constexpr int showBoardAfterMs = 3000;
+
+constexpr Font arial {"Arial", 8.25, false};
+constexpr Font arialBold {"Arial", 8.25, true};
+constexpr Font sansBold {"MS Sans Serif", 8.25, true};
+
+constexpr Control storedLayout[] = {
+    {.name = "Frame1",
+     .kind = Kind::Frame,
+     .inside = nullptr,
+     .left = 120,
+     .top = 30,
+     .width = 5160,
+     .height = 3530,
+     .background = cream},
+    {.name = "Frame2",
+     .kind = Kind::Frame,
+     .inside = "Frame1",
+     .left = 140,
+     .top = 140,
+     .width = 2580,
+     .height = 2700,
+     .background = cream},
+    {.name = "Picture2",
+     .kind = Kind::Picture,
+     .inside = "Frame2",
+     .left = 140,
+     .top = 220,
+     .width = 2310,
+     .height = 2330,
+     .border = Control::Border::Sunken,
+     .picture = ":/tablero.gif"},
+    {.name = "Frame3",
+     .kind = Kind::Frame,
+     .inside = "Frame1",
+     .left = 140,
+     .top = 2880,
+     .width = 2055,
+     .height = 495,
+     .background = cream},
+    {.name = "lblCompany",
+     .kind = Kind::Label,
+     .inside = "Frame3",
+     .left = 340,
+     .top = 165,
+     .width = 1455,
+     .height = 255,
+     .text = "Tornel Software",
+     .font = arialBold,
+     .color = 0x800000,
+     .background = cream,
+     .align = Qt::AlignHCenter},
+    {.name = "Frame4",
+     .kind = Kind::Frame,
+     .inside = "Frame1",
+     .left = 2300,
+     .top = 2880,
+     .width = 2740,
+     .height = 495,
+     .background = cream},
+    {.name = "Label3",
+     .kind = Kind::Label,
+     .inside = "Frame4",
+     .left = 340,
+     .top = 160,
+     .width = 1935,
+     .height = 255,
+     .text = identity::makerSite,
+     .font = sansBold,
+     .color = 0x800000,
+     .align = Qt::AlignRight},
+    {.name = "Picture1",
+     .kind = Kind::Picture,
+     .inside = "Frame1",
+     .left = 2880,
+     .top = 960,
+     .width = 2160,
+     .height = 495,
+     .background = cream,
+     .picture = ":/logotipo.gif"},
+    {.name = "lblCompanyProduct",
+     .kind = Kind::Label,
+     .inside = "Frame1",
+     .left = 4080,
+     .top = 360,
+     .width = 510,
+     .height = 210,
+     .text = "Juego",
+     .font = arialBold,
+     .color = 0x800000,
+     .background = cream,
+     .fitWidth = true},
+    {.name = "Label1",
+     .kind = Kind::Label,
+     .inside = "Frame1",
+     .left = 4680,
+     .top = 360,
+     .width = 375,
+     .height = 255,
+     .text = "de",
+     .font = arialBold,
+     .color = 0x800000},
+    {.name = "Label2",
+     .kind = Kind::Label,
+     .inside = "Frame1",
+     .left = 4260,
+     .top = 600,
+     .width = 735,
+     .height = 255,
+     .text = "Tablero",
+     .font = arialBold,
+     .color = 0x800000},
+    {.name = "lblVersion",
+     .kind = Kind::Label,
+     .inside = "Frame1",
+     .left = 4065,
+     .top = 1440,
+     .width = 840,
+     .height = 210,
+     .text = "Versión 1.0",
+     .font = arial,
+     .color = 0xC00000,
+     .background = cream,
+     .align = Qt::AlignRight,
+     .fitWidth = true},
+    {.name = "lblCopyright",
+     .kind = Kind::Label,
+     .inside = "Frame1",
+     .left = 3960,
+     .top = 1920,
+     .width = 975,
+     .height = 255,
+     .text = "01/01/2002",
+     .font = arial,
+     .background = cream,
+     .align = Qt::AlignRight},
+    {.name = "lblPlatform",
+     .kind = Kind::Label,
+     .inside = "Frame1",
+     .left = 3300,
+     .top = 2520,
+     .width = 1605,
+     .height = 210,
+     .text = "W95, 98, Millennium",
+     .font = arialBold,
+     .color = 0xFF0000,
+     .background = cream,
+     .align = Qt::AlignRight,
+     .fitWidth = true},
+};
+
+} // namespace
+
+FrmSplash::FrmSplash()
+    : BorderedWindow(QSize(px(clientWidth), px(clientHeight)), Border::Single,
+                     QColor::fromRgb(cream), Qt::SplashScreen)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    buildControls(client(), storedLayout);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setTimerType(Qt::PreciseTimer);
+    m_timer->setInterval(showBoardAfterMs);
+    connect(m_timer, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
+    m_timer->start();
+}
+
+void FrmSplash::Timer1_Timer()
+{
+    runHandler(QStringLiteral("Timer1_Timer"), [this] {
+        // The board comes up first, so the program always has a window loaded.
+        Program::current().showForm1();
+        Program::current().unload(this);
+    });
+}
+
+} // namespace ui

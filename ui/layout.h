@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+#include <span>
+
+namespace ui {
+
+// A window's stored layout: its controls in creation order, containers before what they hold.
+// Positions and sizes are twips inside the container, as designed.
+struct Font
+{
+    const char *family = "MS Sans Serif";
+    double points = 8.25;
+    bool bold = false;
+};
+
+struct Control
+{
+    enum class Kind { Frame, Label, Picture, Button };
+    enum class Border { None, Flat, Sunken };
+
+    const char *name;
+    Kind kind;
+    const char *inside; // nullptr: the window's client area
+    int left;
+    int top;
+    int width;
+    int height;
+    const char *text = ""; // caption, UTF-8
+    Font font {};
+    QRgb color = 0x000000; // text colour
+    std::optional<QRgb> background {}; // none: a label paints no background of its own
+    Qt::Alignment align = Qt::AlignLeft;
+    bool fitWidth = false; // keeps its Left and takes the width of its text
+    Border border = Border::None;
+    const char *picture = nullptr; // resource path
+    bool handCursor = false;
+};
+
+QFont fontOf(const Font &font);
+
+// Creates the controls on `client` and returns them by name.
+QHash<QString, QWidget *> buildControls(QWidget *client, std::span<const Control> controls);
+
+} // namespace ui

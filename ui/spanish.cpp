@@ -1,0 +1,34 @@
+#include "ui/spanish.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace ui {
+
+void loadSpanishQtTexts()
+{
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_es"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+void installFontSubstitutions()
+{
+    // Liberation Sans has Arial's metrics and comes closest to MS Sans Serif's; DejaVu Sans is
+    // wide like Verdana.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
+}
+
+} // namespace ui

@@ -118,6 +118,7 @@ Form1::Form1()
     connect(image, &PictureBox::clicked, this, &Form1::Image1_Click);
 
     m_board.addObserver(this);
+    adjustSize(); // the menu bar's height is known only now; centring needs the whole size
 }
 
 Form1::~Form1()

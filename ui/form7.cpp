@@ -150,8 +150,9 @@ Form7::Form7()
     resize(px(clientWidth), px(clientHeight));
 
     const auto controls = buildControls(this, storedLayout);
-    // Label6 comes after Label3 and overlaps its foot; the name stays readable on top.
-    controls.value(QStringLiteral("Label3"))->raise();
+    // The e-mail address overlaps the foot of the author's name, whose label paints its own
+    // background; the address, transparent, goes on top so that both stay readable.
+    controls.value(QStringLiteral("Label6"))->raise();
     connect(qobject_cast<QAbstractButton *>(controls.value(QStringLiteral("Command1"))),
             &QAbstractButton::clicked, this, &Form7::Command1_Click);
     connect(qobject_cast<PictureBox *>(controls.value(QStringLiteral("Picture2"))),

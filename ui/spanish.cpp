@@ -1,5 +1,6 @@
 #include "ui/spanish.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFont>
 #include <QLibraryInfo>

@@ -7,7 +7,7 @@ namespace ui {
 void loadSpanishQtTexts();
 
 // The layouts name MS Sans Serif, Arial and Verdana; these map them to installed fonts with the
-// same metrics, so every text fits its box.
+// same metrics, so every text fits its box, and makes MS Sans Serif the program's own font.
 void installFontSubstitutions();
 
 } // namespace ui

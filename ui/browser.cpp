@@ -3,7 +3,7 @@
 #include "ui/handler.h"
 
 #if defined(Q_OS_WIN)
-#include <windows.h>
+#include "ui/winlaunch.h"
 #else
 #include <QProcess>
 #include <QStandardPaths>
@@ -20,24 +20,12 @@ QString browserCommandLine(const QString &address)
 
 QString SystemLauncher::start(const QString &commandLine, const QString &)
 {
-    // The application name is passed on its own: with an unquoted path that holds blanks,
-    // Windows would otherwise try "C:\Archivos.exe", "C:\Archivos de.exe", ... first, and a file
-    // put there would run instead of the browser. The command line itself stays as it is.
-    const std::wstring application = QString::fromUtf8(browserPath).toStdWString();
-    std::wstring line = commandLine.toStdWString(); // CreateProcessW may write into it
-    STARTUPINFOW startup {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWMAXIMIZED;
-    PROCESS_INFORMATION process {};
-    if (!CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process))
+    const unsigned long error =
+        startMaximized(QString::fromUtf8(browserPath).toStdWString(), commandLine.toStdWString());
+    if (error != 0)
         return QStringLiteral("Windows no pudo iniciar %1 (error %2).")
             .arg(QString::fromUtf8(browserPath))
-            .arg(GetLastError());
-    // Neither waited for nor watched.
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+            .arg(error);
     return {};
 }
 

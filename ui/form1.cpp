@@ -158,7 +158,8 @@ void Form1::msalir_Click()
 
 void Form1::Image1_Click()
 {
-    openWebPage(QStringLiteral("Image1_Click"), QString::fromUtf8(identity::partnerAddress));
+    const QString handler = QStringLiteral("Image1_Click");
+    runHandler(handler, [&] { openWebPage(handler, QString::fromUtf8(identity::partnerAddress)); });
 }
 
 void Form1::closeEvent(QCloseEvent *event)

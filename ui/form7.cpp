@@ -166,7 +166,8 @@ void Form7::Command1_Click()
 
 void Form7::Picture2_Click()
 {
-    openWebPage(QStringLiteral("Picture2_Click"), QString::fromUtf8(identity::makerAddress));
+    const QString handler = QStringLiteral("Picture2_Click");
+    runHandler(handler, [&] { openWebPage(handler, QString::fromUtf8(identity::makerAddress)); });
 }
 
 } // namespace ui

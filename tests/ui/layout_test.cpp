@@ -3,10 +3,14 @@
 
 #include "fixture.h"
 
+#include "ui/spanish.h"
+
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+
+#include <ostream>
 
 namespace {
 
@@ -33,6 +37,11 @@ struct Placed
     const char *control;
     QRect pixels;
 };
+
+void PrintTo(const Placed &p, std::ostream *os)
+{
+    *os << p.window << "." << p.control;
+}
 
 class ControlPlaces : public Layout, public testing::WithParamInterface<Placed>
 {
@@ -137,6 +146,12 @@ TEST_F(Layout, TheHandShowsOverTheLinksOnly)
     ui::Form7 &contact = program.showForm7();
     EXPECT_EQ(contact.findChild<QWidget *>("Picture2")->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(contact.findChild<QWidget *>("Label6")->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(Layout, QtsOwnTextsAreSpanish)
+{
+    ui::loadSpanishQtTexts();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), QStringLiteral("Aceptar"));
 }
 
 TEST_F(Layout, TheFixedTextsAreTheGamesOwn)

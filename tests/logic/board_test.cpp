@@ -101,18 +101,14 @@ TEST_P(BoardCell, TileClickReadsEveryNeighbourFlagAndNoOther)
 
 INSTANTIATE_TEST_SUITE_P(AllCells, BoardCell, testing::ValuesIn(cells));
 
-TEST(BoardStartUp, HoldsTheStartUpTexts)
+TEST(BoardStartUp, HasNoEmptyCellAndNoGame)
 {
     const Board board;
-    EXPECT_EQ(board.text(logic::Text1), "0");
-    EXPECT_EQ(board.text(logic::Text2), "0");
     EXPECT_EQ(board.text(Text47), "");
     EXPECT_EQ(board.text(Text48), "");
-    EXPECT_EQ(board.text(logic::Text32), "1");
-    EXPECT_EQ(board.text(logic::Text32 + 9), "10");
+    EXPECT_EQ(board.text(logic::Text1), "0");
+    EXPECT_EQ(board.text(logic::Text2), "0");
     EXPECT_EQ(board.text(logic::Text46), "15");
-    EXPECT_EQ(board.left(logic::Command16), 2640.0f);
-    EXPECT_EQ(board.top(logic::Command16), 2640.0f);
 }
 
 // Only the exact text "0" marks a cell empty: no trimming, no number reading.
@@ -144,17 +140,6 @@ TEST(CellFlagRuleCases, OneIntoTheEmptyCellKeepsItsCoordinatesUntilAnotherBecome
     board.setText(19, "0");
     EXPECT_EQ(board.text(Text47), "2640");
     EXPECT_EQ(board.text(Text48), "480");
-}
-
-TEST(CellFlagRuleCases, ZeroIntoFieldsThatAreNotCellFlagsChangesNothingElse)
-{
-    Board board;
-    Recorder recorder(board);
-    for (int field : {logic::Text1, logic::Text2, logic::Text32, logic::Text46, Text47})
-        board.setText(field, "0");
-    EXPECT_EQ(recorder.log, (std::vector<std::string> {"Text1=0", "Text2=0", "Text32=0", "Text46=0",
-                                                       "Text47=0"}));
-    EXPECT_EQ(board.text(Text48), "");
 }
 
 } // namespace

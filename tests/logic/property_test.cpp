@@ -1,5 +1,5 @@
 // Long runs of seeded clicks and shuffles. DESLIZADOR_PROPERTY_SCALE shortens them (0.01 runs a
-// hundredth); a sanitizer build runs a tenth unless told otherwise.
+// hundredth).
 #include "recorder.h"
 
 #include "logic/board.h"
@@ -20,11 +20,7 @@ using testsupport::Layout;
 
 long scaled(long count)
 {
-#if defined(__SANITIZE_ADDRESS__)
-    double scale = 0.1;
-#else
     double scale = 1.0;
-#endif
     if (const char *text = std::getenv("DESLIZADOR_PROPERTY_SCALE"))
         scale = std::atof(text);
     return std::max(1L, static_cast<long>(static_cast<double>(count) * scale));

@@ -161,16 +161,17 @@ INSTANTIATE_TEST_SUITE_P(Flags, SolvedTestGameFlag,
                                          std::pair {"0", false}, std::pair {"", false},
                                          std::pair {"abc", false}, std::pair {"2", false}));
 
-// The first pass reads every neighbour before anything is written, so a corrupt flag stops the
-// click with the board untouched and the click not counted.
+// The first pass reads every neighbour before anything is written, also after the empty one,
+// so a corrupt flag stops the click with the board untouched and the click not counted.
 class TileMoveCorruptFlag : public testing::TestWithParam<const char *>
 {
 };
 
 TEST_P(TileMoveCorruptFlag, StopsTheClickBeforeAnyWrite)
 {
-    Board board = gameOn(threeAboveEmpty, "5");
-    board.setText(23, GetParam()); // cell 8, after cell 6 and before the empty cell 11
+    // Tile 3 in cell 7; its first neighbour, cell 3, is empty and its last, cell 11, corrupt.
+    Board board = gameOn({1, 2, 0, 4, 5, 6, 3, 8, 9, 10, 11, 12, 13, 14, 15, 7}, "5");
+    board.setText(26, GetParam());
     Recorder recorder(board);
     EXPECT_THROW(board.clickTile(3), logic::TypeMismatch);
     EXPECT_TRUE(recorder.log.empty());

@@ -11,6 +11,8 @@ packages=(
     qt6-translations-l10n fonts-liberation fonts-dejavu-core
     # test: a display and a window manager for the played-through check, and tools for it
     xvfb xauth openbox xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
+    # fuzz the number readings: clang with libFuzzer and the sanitizer runtimes
+    clang libclang-rt-14-dev
 )
 packages+=("$@")
 

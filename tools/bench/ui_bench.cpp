@@ -1,0 +1,55 @@
+// One shuffle with the board window on screen (offscreen platform): the 1000 presses move the
+// real buttons, and the pending events are processed so that every moved button is in place.
+
+#include "ui/form1.h"
+#include "ui/program.h"
+#include "ui/spanish.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void quietOffscreenNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (message.startsWith(QStringLiteral("This plugin does not support")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (type == QtFatalMsg)
+        std::abort();
+}
+
+void BM_ShuffleOnShownBoard(benchmark::State &state)
+{
+    ui::Program program;
+    ui::Form1 &form = program.showForm1();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        form.mmezclar_Click();
+        QCoreApplication::processEvents();
+    }
+    benchmark::DoNotOptimize(form.board());
+}
+BENCHMARK(BM_ShuffleOnShownBoard)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qInstallMessageHandler(quietOffscreenNotes);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

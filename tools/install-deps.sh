@@ -10,7 +10,8 @@ packages=(
     # run: Qt's Spanish texts, the metric-compatible fonts the windows are laid out for
     qt6-translations-l10n fonts-liberation fonts-dejavu-core
     # test: a display and a window manager for the played-through check, and tools for it
-    xvfb xauth openbox xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
+    xvfb xauth openbox xdotool x11-utils imagemagick binutils-mingw-w64-x86-64 python3-pil
+    tesseract-ocr tesseract-ocr-spa
     # fuzz the number readings: clang with libFuzzer and the sanitizer runtimes
     clang libclang-rt-14-dev
 )

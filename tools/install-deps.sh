@@ -12,6 +12,9 @@ packages=(
     # test: a display and a window manager for the played-through check, and tools for it
     xvfb xauth openbox xdotool x11-utils imagemagick binutils-mingw-w64-x86-64 python3-pil
     tesseract-ocr tesseract-ocr-spa
+    # package: the menu entry and metainfo validators, the .deb's library dependencies, and the
+    # MinGW-w64 cross compiler that keeps the Windows-only code building
+    desktop-file-utils appstream dpkg-dev g++-mingw-w64-x86-64
     # fuzz the number readings: clang with libFuzzer and the sanitizer runtimes
     clang libclang-rt-14-dev
 )

@@ -7,6 +7,10 @@
 
 include(GNUInstallDirs)
 
+# Qt's project setup would have the installed program look for libraries beside itself; it takes
+# them from the system, like every other packaged program.
+set_target_properties(Deslizador PROPERTIES INSTALL_RPATH "")
+
 install(TARGETS Deslizador
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     BUNDLE DESTINATION .)

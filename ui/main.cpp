@@ -4,8 +4,32 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace {
+
+#if defined(Q_OS_LINUX)
+// Without a display Qt would stop with a long message about platform plugins; say it plainly.
+bool haveDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+#endif
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+#if defined(Q_OS_LINUX)
+    if (!haveDisplay()) {
+        std::fputs("Deslizador necesita una pantalla: no hay DISPLAY ni WAYLAND_DISPLAY. "
+                   "Sin pantalla, pruebe: xvfb-run -a Deslizador\n",
+                   stderr);
+        return 1;
+    }
+#endif
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Deslizador"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));

@@ -29,6 +29,8 @@ class Frame : public QWidget
 public:
     Frame(const QString &caption, QColor captionColor, QColor background, QWidget *parent);
 
+    const QString &caption() const { return m_caption; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

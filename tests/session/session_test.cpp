@@ -4,6 +4,7 @@
 // behind either.
 
 #include "logic/random.h"
+#include "tests/offscreen_notes.h"
 #include "ui/browser.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -126,23 +127,12 @@ TEST(Session, EveryWindowGoesAwayAfterHundredsOfRounds)
             break;
         // Nothing of the round may stay: no window, hidden or not, and no object left for later.
         ASSERT_TRUE(QApplication::topLevelWidgets().isEmpty())
-            << QApplication::topLevelWidgets().size() << " top-level widgets after round "
-            << round;
+            << QApplication::topLevelWidgets().size() << " top-level widgets after round " << round;
     }
     EXPECT_TRUE(errors.empty()) << qPrintable(errors.front());
     EXPECT_EQ(browser.calls, 0);
     ui::setLauncher(nullptr);
     ui::setErrorReporter(nullptr);
-}
-
-// The offscreen platform notes at every window that it cannot raise it.
-void quietOffscreenNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (message.startsWith(QStringLiteral("This plugin does not support")))
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-    if (type == QtFatalMsg)
-        std::abort();
 }
 
 } // namespace

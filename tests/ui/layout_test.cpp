@@ -165,7 +165,11 @@ TEST_F(Layout, TheFixedTextsAreTheGamesOwn)
     EXPECT_EQ(text(splash, "lblPlatform"), QStringLiteral("W95, 98, Millennium"));
     QWidget *congratulations = window("Form2");
     EXPECT_EQ(text(congratulations, "Label1"), QStringLiteral("¡¡¡   Lo lograste   !!!"));
+    EXPECT_EQ(congratulations->findChild<ui::Frame *>("Frame1")->caption(),
+              QStringLiteral("  Felicitaciones  "));
     QWidget *contact = window("Form7");
+    EXPECT_EQ(contact->findChild<ui::Frame *>("Frame3")->caption(),
+              QStringLiteral(" Deslizador v 1.0 "));
     EXPECT_EQ(text(contact, "Label2"),
               QStringLiteral("Visite periódicamente nuestro sitio web en busca de actualizaciones "
                              "para este software."));

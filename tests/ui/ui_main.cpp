@@ -1,25 +1,10 @@
+#include "tests/offscreen_notes.h"
 #include "ui/spanish.h"
 
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-// The offscreen platform says at every window that it cannot raise it or pass on size hints.
-void quietOffscreenNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (message.startsWith(QStringLiteral("This plugin does not support")))
-        return;
-    fprintf(stderr, "%s\n", qPrintable(message));
-    if (type == QtFatalMsg)
-        abort();
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

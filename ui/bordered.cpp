@@ -1,29 +1,61 @@
 #include "ui/bordered.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace ui {
 
 namespace {
-// A fixed single border is one dark line; a fixed dialog border a raised edge three pixels wide.
+
 int thickness(BorderedWindow::Border border)
 {
-    return border == BorderedWindow::Border::Single ? 1 : 3;
+    switch (border) {
+    case BorderedWindow::Border::Single:
+        return 1;
+    case BorderedWindow::Border::Dialog:
+        return 3;
+    case BorderedWindow::Border::Sizable:
+        return 4;
+    }
+    return 0;
 }
+
+const QColor face(212, 208, 200);
+
+// One ring of a raised edge, one pixel wide, `inset` pixels in from the window's edge.
+void ring(QPainter &p, QRect r, int inset, QColor topLeft, QColor bottomRight)
+{
+    const QRect box = r.adjusted(inset, inset, -inset, -inset);
+    p.setPen(topLeft);
+    p.drawLine(box.topLeft(), box.topRight());
+    p.drawLine(box.topLeft(), box.bottomLeft());
+    p.setPen(bottomRight);
+    p.drawLine(box.bottomLeft(), box.bottomRight());
+    p.drawLine(box.topRight(), box.bottomRight());
+}
+
 } // namespace
 
 BorderedWindow::BorderedWindow(QSize clientPixels, Border border, QColor background,
                                Qt::WindowFlags flags)
     : QWidget(nullptr, flags | Qt::FramelessWindowHint)
     , m_border(border)
+    , m_thickness(thickness(border))
     , m_client(new QWidget(this))
 {
     setAttribute(Qt::WA_QuitOnClose, false);
-    const int b = thickness(border);
-    setFixedSize(clientPixels + QSize(2 * b, 2 * b));
+    const QSize frame(2 * m_thickness, 2 * m_thickness);
+    if (border == Border::Sizable) {
+        resize(clientPixels + frame);
+        setMinimumSize(frame + QSize(1, 1));
+        setMouseTracking(true);
+    } else {
+        setFixedSize(clientPixels + frame);
+    }
     m_client->setObjectName(QStringLiteral("client"));
-    m_client->setGeometry(QRect(QPoint(b, b), clientPixels));
+    m_client->setGeometry(QRect(QPoint(m_thickness, m_thickness), clientPixels));
     m_client->setAutoFillBackground(true);
     QPalette palette = m_client->palette();
     palette.setColor(QPalette::Window, background);
@@ -39,25 +71,61 @@ void BorderedWindow::paintEvent(QPaintEvent *)
         p.drawRect(r);
         return;
     }
-    // Raised: light outside top-left, dark outside bottom-right, a face-coloured band inside.
-    p.fillRect(rect(), QColor(212, 208, 200));
-    p.setPen(QColor(212, 208, 200));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(QColor(64, 64, 64));
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    p.setPen(Qt::white);
-    p.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
-    p.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
-    p.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
+    // Raised: light top-left and dark bottom-right outside, white and grey inside them, the
+    // face colour in what is left.
+    p.fillRect(rect(), face);
+    ring(p, r, 0, face, QColor(64, 64, 64));
+    ring(p, r, 1, Qt::white, QColor(128, 128, 128));
 }
 
-} // namespace ui
+void BorderedWindow::resizeEvent(QResizeEvent *)
+{
+    // Resizing shows more or less of the client area; no control moves or changes size.
+    m_client->setGeometry(rect().adjusted(m_thickness, m_thickness, -m_thickness, -m_thickness));
+}
 
-namespace ui {
+Qt::Edges BorderedWindow::edgesAt(QPoint position) const
+{
+    if (m_border != Border::Sizable)
+        return {};
+    // The corners take a little more than the border, as on the classic sizing frame.
+    const int corner = 4 * m_thickness;
+    Qt::Edges edges;
+    if (position.x() < m_thickness || (position.x() < corner && position.y() < m_thickness) ||
+        (position.x() < corner && position.y() >= height() - m_thickness))
+        edges |= Qt::LeftEdge;
+    if (position.x() >= width() - m_thickness ||
+        (position.x() >= width() - corner &&
+         (position.y() < m_thickness || position.y() >= height() - m_thickness)))
+        edges |= Qt::RightEdge;
+    if (position.y() < m_thickness || (position.y() < corner && edges))
+        edges |= Qt::TopEdge;
+    if (position.y() >= height() - m_thickness || (position.y() >= height() - corner && edges))
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
+void BorderedWindow::mousePressEvent(QMouseEvent *event)
+{
+    const Qt::Edges edges = edgesAt(event->position().toPoint());
+    if (edges && event->button() == Qt::LeftButton && windowHandle())
+        windowHandle()->startSystemResize(edges);
+}
+
+void BorderedWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    const Qt::Edges edges = edgesAt(event->position().toPoint());
+    if (edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeFDiagCursor);
+    else if (edges == (Qt::RightEdge | Qt::TopEdge) || edges == (Qt::LeftEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeBDiagCursor);
+    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
+        setCursor(Qt::SizeHorCursor);
+    else if (edges)
+        setCursor(Qt::SizeVerCursor);
+    else
+        unsetCursor();
+}
 
 void BorderedWindow::closeEvent(QCloseEvent *event)
 {

@@ -68,17 +68,11 @@ constexpr Control storedLayout[] = {
 } // namespace
 
 Form7::Form7()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint) // a border but no title bar
+    : BorderedWindow(QSize(px(clientWidth), px(clientHeight)), Border::Sizable,
+                     QColor::fromRgb(cream), Qt::Window)
 {
     setObjectName(QStringLiteral("Form7"));
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(cream));
-    setPalette(palette);
-    resize(px(clientWidth), px(clientHeight));
-
-    const auto controls = buildControls(this, storedLayout);
+    const auto controls = buildControls(client(), storedLayout);
     // The e-mail address overlaps the foot of the author's name, whose label paints its own
     // background; the address, transparent, goes on top so that both stay readable.
     controls.value(QStringLiteral("Label6"))->raise();

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/bordered.h"
 
 namespace ui {
 
 // The contact window: who made the game and how to reach the maker. "OK" unloads it; the
 // web-address picture opens the maker's site.
-class Form7 : public QWidget
+class Form7 : public BorderedWindow
 {
     Q_OBJECT
 public:

@@ -38,18 +38,19 @@ from PIL import Image, ImageChops, ImageOps, ImageStat
 
 PARTNER_ADDRESS = "http://www.ludoteca.example/"
 
-# Pixel sizes of the windows the program draws (client areas; the splash and the
-# congratulations draw their own border inside their size).
+# Pixel sizes of the windows the program draws: client areas with the border each draws
+# itself (1 pixel for the splash, 3 for the congratulations, 4 for the contact window).
 SPLASH_SIZE = (361, 246)
 CONGRATULATIONS_SIZE = (210, 149)
-CONTACT_SIZE = (296, 245)
+CONTACT_SIZE = (304, 253)
+CONTACT_BORDER = 4
 BOARD_CLIENT = (254, 296)  # below the menu bar
 
 CELL = 48
 BOARD_ORIGIN = 32  # client pixel of cell 1's top-left corner
 FACE_INSET = 6
 BANNER = (51, 235, 156, 48)  # client pixels
-OK_BUTTON_CENTRE = (80 + 168 + 17, 145 + 13 + 15)  # contact window client pixels
+OK_BUTTON_CENTRE = (CONTACT_BORDER + 80 + 168 + 17, CONTACT_BORDER + 145 + 13 + 15)
 
 # Generous: the program under a sanitizer starts and draws slowly.
 WINDOW_TIMEOUT = 30.0

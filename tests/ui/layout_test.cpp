@@ -26,7 +26,7 @@ protected:
             return program.form2IfLoaded()->client();
         }
         if (name == "Form7")
-            return &program.showForm7();
+            return program.showForm7().client();
         return program.showSplash().client();
     }
 };
@@ -129,6 +129,16 @@ TEST_F(Layout, TheBoardWindowShowsOnlyTheBoardTheBannerAndTheMenu)
     for (const QAction *action : form.menuBar()->actions())
         menu << action->text();
     EXPECT_EQ(menu, (QStringList {"&Mezclar", "&Contacto", "&Salir"}));
+}
+
+TEST_F(Layout, ResizingTheContactWindowMovesNoControl)
+{
+    ui::Form7 &contact = program.showForm7();
+    QWidget *ok = contact.findChild<QWidget *>("Command1");
+    const QRect before = ok->geometry();
+    contact.resize(contact.size() + QSize(60, 40));
+    EXPECT_EQ(contact.client()->size(), QSize(356, 285));
+    EXPECT_EQ(ok->geometry(), before);
 }
 
 TEST_F(Layout, ScreenReadersNameTheTilesByNumberAndTheBlankAsTheEmptyPlace)

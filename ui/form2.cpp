@@ -7,6 +7,7 @@
 #include "ui/layout.h"
 #include "ui/program.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -48,10 +49,7 @@ Form2::Form2()
     const auto controls = buildControls(client(), storedLayout);
     m_label2 = qobject_cast<QLabel *>(controls.value(QStringLiteral("Label2")));
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
-    m_timer->setInterval(closeAfterMs);
+    m_timer = makeTimer1(this, closeAfterMs);
     connect(m_timer, &QTimer::timeout, this, &Form2::Timer1_Timer);
 
     runHandler(QStringLiteral("Form_Load"), [this] { Form_Load(); });

@@ -5,6 +5,7 @@
 #include "ui/layout.h"
 #include "ui/program.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
 #include <QTimer>
 
@@ -72,10 +73,7 @@ FrmSplash::FrmSplash()
     setObjectName(QStringLiteral("frmSplash"));
     buildControls(client(), storedLayout);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setTimerType(Qt::PreciseTimer);
-    m_timer->setInterval(showBoardAfterMs);
+    m_timer = makeTimer1(this, showBoardAfterMs);
     connect(m_timer, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
     m_timer->start();
 }

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTimer>
 
 namespace ui {
 
@@ -153,6 +154,15 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     if (click)
         emit clicked();
+}
+
+QTimer *makeTimer1(QObject *owner, int interval)
+{
+    auto *timer = new QTimer(owner);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(interval);
+    return timer;
 }
 
 void centreOnScreen(QWidget *window)

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QTimer;
+
 namespace ui {
 
 // A command button in the graphical style: the face filled with its own colour, a picture or a
@@ -67,6 +69,10 @@ private:
     QColor m_background;
     bool m_pressed = false;
 };
+
+// A window's `Timer1`: `interval` milliseconds, precise (Qt's default coarse timers may fire up
+// to 5 % early), not started.
+QTimer *makeTimer1(QObject *owner, int interval);
 
 // Puts a window in the middle of the screen it is on.
 void centreOnScreen(QWidget *window);

@@ -35,8 +35,20 @@ namespace {
 // The grammar as a table-driven automaton:
 //   blanks* [+-]? (digits+ '.'? digits* | '.' digits+) ([eE] [+-]? digits+)? blanks*
 // with blanks being space and tab.
-enum State { Start, Sign, IntDigits, PointAfterDigits, PointFirst, FracDigits, E, ESign, EDigits,
-             Trail, Reject, StateCount };
+enum State {
+    Start,
+    Sign,
+    IntDigits,
+    PointAfterDigits,
+    PointFirst,
+    FracDigits,
+    E,
+    ESign,
+    EDigits,
+    Trail,
+    Reject,
+    StateCount
+};
 enum Class { Blank, SignChar, Digit, Point, ExpChar, Other, ClassCount };
 
 Class classOf(unsigned char c)
@@ -57,17 +69,17 @@ Class classOf(unsigned char c)
 constexpr State R = Reject;
 constexpr State transitions[StateCount][ClassCount] = {
     //               Blank  Sign   Digit             Point             Exp  Other
-    /* Start */     {Start, Sign,  IntDigits,        PointFirst,       R,   R},
-    /* Sign */      {R,     R,     IntDigits,        PointFirst,       R,   R},
-    /* IntDigits */ {Trail, R,     IntDigits,        PointAfterDigits, E,   R},
-    /* PointAfter */{Trail, R,     FracDigits,       R,                E,   R},
-    /* PointFirst */{R,     R,     FracDigits,       R,                R,   R},
-    /* FracDigits */{Trail, R,     FracDigits,       R,                E,   R},
-    /* E */         {R,     ESign, EDigits,          R,                R,   R},
-    /* ESign */     {R,     R,     EDigits,          R,                R,   R},
-    /* EDigits */   {Trail, R,     EDigits,          R,                R,   R},
-    /* Trail */     {Trail, R,     R,                R,                R,   R},
-    /* Reject */    {R,     R,     R,                R,                R,   R},
+    /* Start */ {Start, Sign, IntDigits, PointFirst, R, R},
+    /* Sign */ {R, R, IntDigits, PointFirst, R, R},
+    /* IntDigits */ {Trail, R, IntDigits, PointAfterDigits, E, R},
+    /* PointAfter */ {Trail, R, FracDigits, R, E, R},
+    /* PointFirst */ {R, R, FracDigits, R, R, R},
+    /* FracDigits */ {Trail, R, FracDigits, R, E, R},
+    /* E */ {R, ESign, EDigits, R, R, R},
+    /* ESign */ {R, R, EDigits, R, R, R},
+    /* EDigits */ {Trail, R, EDigits, R, R, R},
+    /* Trail */ {Trail, R, R, R, R, R},
+    /* Reject */ {R, R, R, R, R, R},
 };
 
 bool accepting(State s)

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 int main(int argc, char *argv[])
 {
     qInstallMessageHandler(quietOffscreenNotes);

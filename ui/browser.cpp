@@ -5,6 +5,7 @@
 #if defined(Q_OS_WIN)
 #include "ui/winlaunch.h"
 #else
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #endif
@@ -36,8 +37,25 @@ QString SystemLauncher::start(const QString &, const QString &address)
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty())
         return QStringLiteral("No se encontró xdg-open, el programa que abre las páginas web.");
-    if (!QProcess::startDetached(opener, {address}))
+    // Watched, never waited for: an opener that gives up later (no browser set up, say) is
+    // still reported. If the game ends first, only the opener goes with it, not the browser.
+    auto *process = new QProcess(QCoreApplication::instance());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, address](int code, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || code != 0)
+                             reportError(QStringLiteral("xdg-open"),
+                                         QStringLiteral("No se pudo abrir la página %1: xdg-open "
+                                                        "terminó con el código %2.")
+                                             .arg(address)
+                                             .arg(code));
+                         process->deleteLater();
+                     });
+    process->start(opener, {address});
+    if (!process->waitForStarted()) {
+        delete process;
         return QStringLiteral("No se pudo iniciar %1.").arg(opener);
+    }
     return {};
 }
 

@@ -21,7 +21,8 @@ public:
 };
 
 // On Windows: the command line as a new process, maximized with the focus (window style 3).
-// Elsewhere that browser does not exist; the address goes to the desktop's opener, xdg-open.
+// Elsewhere that browser does not exist; the address goes to the desktop's opener, xdg-open,
+// and an opener that fails afterwards is reported from "xdg-open".
 class SystemLauncher : public Launcher
 {
 public:

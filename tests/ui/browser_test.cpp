@@ -4,6 +4,9 @@
 
 #include "ui/identity.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 namespace {
 
 class Browser : public UiTest
@@ -45,6 +48,27 @@ TEST_F(Browser, AFailedStartIsToldInSpanishAndNothingElseBreaks)
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_TRUE(errors[0].contains(
         QStringLiteral("No se pudo abrir la página http://www.ludoteca.example/")));
+    form.Command_Click(15);
+    EXPECT_NE(program.form2IfLoaded(), nullptr);
+}
+
+TEST_F(Browser, TheSystemLauncherReportsAnOpenerThatFails)
+{
+    QTemporaryDir bin;
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nexit 3\n");
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
+    ui::setLauncher(nullptr);
+
+    ui::Form1 &form = boardOneMoveFromSolved();
+    form.Image1_Click();
+    QTRY_COMPARE(errors.size(), 1u);
+    qputenv("PATH", path);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("código 3"))) << errors[0].toStdString();
     form.Command_Click(15);
     EXPECT_NE(program.form2IfLoaded(), nullptr);
 }

@@ -2,6 +2,7 @@
 
 #include "logic/errors.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -54,6 +55,32 @@ std::size_t numberPrefix(std::string_view text)
     return i;
 }
 
+// The power of ten of the first significant digit of an unsigned number that numberPrefix
+// accepted: "123.4" is 2, "0.00123" is -3, "5e-400" is -400. from_chars leaves its value alone
+// on overflow and underflow alike; this tells the two apart. The exponent is read saturating.
+long long decimalMagnitude(std::string_view number)
+{
+    const std::size_t e = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return 0;
+    long long magnitude = first < point ? static_cast<long long>(point - first) - 1
+                                        : -static_cast<long long>(first - point);
+    if (e != std::string_view::npos) {
+        std::string_view exponent = number.substr(e + 1);
+        const bool down = exponent.starts_with('-');
+        if (exponent.starts_with('-') || exponent.starts_with('+'))
+            exponent.remove_prefix(1);
+        long long written = 0;
+        for (char c : exponent)
+            written = std::min(written * 10 + (c - '0'), 1'000'000'000LL);
+        magnitude += down ? -written : written;
+    }
+    return magnitude;
+}
+
 // Converts a text that numberPrefix accepted in full. from_chars takes no '+', so the sign is
 // handled here; out-of-range magnitudes come back as infinity or zero, never as garbage.
 double convert(std::string_view number, bool &outOfRange)
@@ -64,16 +91,10 @@ double convert(std::string_view number, bool &outOfRange)
         number.remove_prefix(1);
     }
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    outOfRange = ec == std::errc::result_out_of_range;
-    if (outOfRange) {
-        // from_chars leaves `value` alone on overflow and underflow; tell the two apart by the
-        // exponent's sign.
-        const auto e = number.find_first_of("eE");
-        const bool tiny = e != std::string_view::npos && number.substr(e + 1).starts_with('-');
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
-    }
-    (void)end;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    outOfRange = result.ec == std::errc::result_out_of_range;
+    if (outOfRange)
+        value = decimalMagnitude(number) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
     return negative ? -value : value;
 }
 

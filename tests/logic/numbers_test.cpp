@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <cmath>
 #include <limits>
 #include <tuple>
@@ -37,7 +39,14 @@ INSTANTIATE_TEST_SUITE_P(Texts, NumberReading,
 TEST(NumberReading, NumbersPastEveryDoubleAreInfinityOrAnOverflow)
 {
     EXPECT_EQ(logic::readLenient("1e999"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(logic::readLenient(std::string(400, '9')), std::numeric_limits<double>::infinity());
     EXPECT_THROW(logic::readStrict("-1e999"), logic::Overflow);
+    // Too small for a double is zero, however it is written.
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    EXPECT_EQ(logic::readLenient(tiny), 0.0);
+    EXPECT_EQ(logic::readStrict(tiny), 0.0);
+    EXPECT_EQ(logic::readStrict("5e-400"), 0.0);
+    EXPECT_EQ(logic::readLenient("-0.001e-999999999999"), 0.0);
 }
 
 // The counter's lenient reading in its shortest whole text, and no singular: one move is

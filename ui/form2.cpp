@@ -27,14 +27,14 @@ constexpr int closeAfterMs = 5000;
 constexpr Control storedLayout[] = {
     { .name = "Frame1", .kind = Kind::Frame, .inside = nullptr, .left = 90, .top = 20,
         .width = 2895, .height = 2055, .text = "  Felicitaciones  ",
-        .font = {"MS Sans Serif", 8.25, true}, .color = 0xC00000, .background = background },
+        .font = sansSerifBold, .color = 0xC00000, .background = background },
     { .name = "Picture1", .kind = Kind::Picture, .inside = "Frame1", .left = 1060, .top = 400,
         .width = 855, .height = 640, .border = Control::Border::Flat, .picture = ":/sonrisa.gif" },
     { .name = "Label1", .kind = Kind::Label, .inside = "Frame1", .left = 320, .top = 1240,
-        .width = 2295, .height = 375, .text = "¡¡¡   Lo lograste   !!!", .font = {"Arial", 12, true},
-        .color = 0xFF0000, .align = Qt::AlignHCenter },
+        .width = 2295, .height = 375, .text = "¡¡¡   Lo lograste   !!!",
+        .font = {"Arial", 12, true}, .color = 0xFF0000, .align = Qt::AlignHCenter },
     { .name = "Label2", .kind = Kind::Label, .inside = "Frame1", .left = 440, .top = 1620,
-        .width = 2055, .height = 255, .font = {"Arial", 8.25, true}, .color = 0xC00000,
+        .width = 2055, .height = 255, .font = arialBold, .color = 0xC00000,
         .align = Qt::AlignHCenter },
 };
 // clang-format on

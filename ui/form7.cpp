@@ -19,10 +19,6 @@ using Kind = Control::Kind;
 
 constexpr int clientWidth = 4440;
 constexpr int clientHeight = 3675;
-constexpr QRgb cream = 0xFAE9C0;
-
-constexpr Font sans {"MS Sans Serif", 8.25, false};
-constexpr Font sansBold {"MS Sans Serif", 8.25, true};
 
 // The dedication ends with the partner's name; kept short so the line stays within two lines.
 constexpr char dedication[] = "Edición especial dedicada a nuestros amigos de Ludoteca";
@@ -34,27 +30,27 @@ constexpr Control storedLayout[] = {
         .width = 940, .height = 3400, .border = Control::Border::Flat,
         .picture = ":/logotipo_vertical.gif" },
     { .name = "Frame3", .kind = Kind::Frame, .inside = nullptr, .left = 1200, .top = 135,
-        .width = 3150, .height = 2040, .text = " Deslizador v 1.0 ", .font = sansBold,
+        .width = 3150, .height = 2040, .text = " Deslizador v 1.0 ", .font = sansSerifBold,
         .background = cream },
     { .name = "Label1", .kind = Kind::Label, .inside = "Frame3", .left = 240, .top = 240,
         .width = 2655, .height = 495,
-        .text = "Para realizar preguntas o sugerencias dirigirse a...", .font = sans,
+        .text = "Para realizar preguntas o sugerencias dirigirse a...", .font = sansSerif,
         .color = 0x800000, .align = Qt::AlignHCenter },
     { .name = "Label3", .kind = Kind::Label, .inside = "Frame3", .left = 360, .top = 740,
-        .width = 2415, .height = 255, .text = identity::authorName, .font = sansBold,
+        .width = 2415, .height = 255, .text = identity::authorName, .font = sansSerifBold,
         .color = 0xFF0000, .background = cream, .align = Qt::AlignHCenter },
     { .name = "Label6", .kind = Kind::Label, .inside = "Frame3", .left = 465, .top = 920,
-        .width = 2175, .height = 195, .text = identity::authorEmail, .font = sansBold,
+        .width = 2175, .height = 195, .text = identity::authorEmail, .font = sansSerifBold,
         .color = 0xC000C0, .align = Qt::AlignHCenter, .fitWidth = true },
     { .name = "Label2", .kind = Kind::Label, .inside = "Frame3", .left = 240, .top = 1240,
         .width = 2655, .height = 615,
         .text = "Visite periódicamente nuestro sitio web en busca de actualizaciones para "
                 "este software.",
-        .font = sans, .color = 0x800000, .align = Qt::AlignHCenter },
+        .font = sansSerif, .color = 0x800000, .align = Qt::AlignHCenter },
     { .name = "Frame1", .kind = Kind::Frame, .inside = nullptr, .left = 1200, .top = 2180,
         .width = 3135, .height = 780, .background = cream },
     { .name = "Label4", .kind = Kind::Label, .inside = "Frame1", .left = 120, .top = 195,
-        .width = 2295, .height = 495, .text = dedication, .font = {"Arial", 8.25, false},
+        .width = 2295, .height = 495, .text = dedication, .font = arial,
         .color = 0x800000, .align = Qt::AlignHCenter },
     { .name = "Command1", .kind = Kind::Button, .inside = "Frame1", .left = 2520, .top = 190,
         .width = 510, .height = 465, .text = "OK", .font = {"Verdana", 8.25, true},

@@ -17,12 +17,7 @@ using Kind = Control::Kind;
 
 constexpr int clientWidth = 5385;
 constexpr int clientHeight = 3660;
-constexpr QRgb cream = 0xFAE9C0;
 constexpr int showBoardAfterMs = 3000;
-
-constexpr Font arial {"Arial", 8.25, false};
-constexpr Font arialBold {"Arial", 8.25, true};
-constexpr Font sansBold {"MS Sans Serif", 8.25, true};
 
 // clang-format off
 constexpr Control storedLayout[] = {
@@ -41,7 +36,7 @@ constexpr Control storedLayout[] = {
     { .name = "Frame4", .kind = Kind::Frame, .inside = "Frame1", .left = 2300, .top = 2880,
         .width = 2740, .height = 495, .background = cream },
     { .name = "Label3", .kind = Kind::Label, .inside = "Frame4", .left = 340, .top = 160,
-        .width = 1935, .height = 255, .text = identity::makerSite, .font = sansBold,
+        .width = 1935, .height = 255, .text = identity::makerSite, .font = sansSerifBold,
         .color = 0x800000, .align = Qt::AlignRight },
     { .name = "Picture1", .kind = Kind::Picture, .inside = "Frame1", .left = 2880, .top = 960,
         .width = 2160, .height = 495, .background = cream, .picture = ":/logotipo.gif" },

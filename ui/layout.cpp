@@ -28,7 +28,7 @@ QWidget *makeControl(const Control &c, QWidget *parent, QWidget *client)
     const QColor color = QColor::fromRgb(c.color);
     switch (c.kind) {
     case Control::Kind::Frame:
-        return new Frame(text, color, QColor::fromRgb(c.background.value_or(0xFAE9C0)), parent);
+        return new Frame(text, color, QColor::fromRgb(c.background.value_or(cream)), parent);
     case Control::Kind::Label: {
         auto *label = new QLabel(text, parent);
         label->setWordWrap(!c.fitWidth);

@@ -42,6 +42,13 @@ struct Control
     bool handCursor = false;
 };
 
+// What the layouts share: the cream background, and their fonts (8.25 pt unless a size is given).
+inline constexpr QRgb cream = 0xFAE9C0;
+inline constexpr Font sansSerif {"MS Sans Serif", 8.25, false};
+inline constexpr Font sansSerifBold {"MS Sans Serif", 8.25, true};
+inline constexpr Font arial {"Arial", 8.25, false};
+inline constexpr Font arialBold {"Arial", 8.25, true};
+
 QFont fontOf(const Font &font);
 
 // Creates the controls on `client` and returns them by name.

@@ -24,10 +24,8 @@ constexpr int clientHeight = 4440;
 constexpr int buttonSize = 725;
 constexpr QRgb tileFace = qRgb(247, 222, 165);
 constexpr QRgb blankFace = qRgb(255, 255, 255);
-struct Banner
-{
-    int left = 765, top = 3525, width = 2340, height = 720;
-} constexpr banner;
+// The partner banner, below the board: Left, Top, Width, Height.
+constexpr int banner[] = {765, 3525, 2340, 720};
 
 // The client area: the photograph at its natural size from the top-left corner, cut off where
 // the window ends.
@@ -113,7 +111,7 @@ Form1::Form1()
                                  Qt::transparent, area);
     image->setObjectName(QStringLiteral("Image1"));
     image->setAccessibleName(QString::fromUtf8(identity::partnerName));
-    image->setGeometry(pxRect(banner.left, banner.top, banner.width, banner.height));
+    image->setGeometry(pxRect(banner[0], banner[1], banner[2], banner[3]));
     image->setCursor(handCursor());
     connect(image, &PictureBox::clicked, this, &Form1::Image1_Click);
 

@@ -1,5 +1,7 @@
 #include "ui/spanish.h"
 
+#include "ui/layout.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFont>
@@ -30,6 +32,9 @@ void installFontSubstitutions()
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
+    // What no layout names (the menu bar, message boxes) is drawn in the system font of the
+    // program's day, MS Sans Serif 8 pt.
+    QApplication::setFont(fontOf(sansSerif));
 }
 
 } // namespace ui

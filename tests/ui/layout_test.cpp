@@ -129,6 +129,10 @@ TEST_F(Layout, TheBoardWindowShowsOnlyTheBoardTheBannerAndTheMenu)
     for (const QAction *action : form.menuBar()->actions())
         menu << action->text();
     EXPECT_EQ(menu, (QStringList {"&Mezclar", "&Contacto", "&Salir"}));
+    // The menu takes the program's font, MS Sans Serif 8 pt, not the desktop's default.
+    const QFontInfo font(form.menuBar()->font());
+    EXPECT_EQ(font.family().toStdString(), "Liberation Sans");
+    EXPECT_EQ(font.pixelSize(), 11);
 }
 
 TEST_F(Layout, ResizingTheContactWindowMovesNoControl)

@@ -13,6 +13,10 @@ round to the next, so that machine noise falls on both alike) and reports median
 Only the standard library: the X events are read through ctypes from libX11.
 
   tools/measure-startup.py [--runs 11] [--game build-perf/ui/Deslizador] [--also NAME=PATH ...]
+
+"Qt floor" (tools/bench/qt_floor, built by the bench target; --floor PATH, --floor "" leaves it
+out) is a Qt Widgets window with one line of text and nothing else, run in the same rounds: what
+any program built on the same Qt pays before the game does anything of its own.
 """
 
 import argparse
@@ -204,6 +208,8 @@ def main():
     parser.add_argument("--sgt", default="/usr/games/sgt-fifteen")
     parser.add_argument("--also", action="append", default=[], metavar="NAME=PATH",
                         help="another build of the game to run in the same rounds")
+    parser.add_argument("--floor", default=os.path.join(ROOT, "build-perf/tools/bench/qt_floor"),
+                        help="the bare Qt window to run in the same rounds (empty: none)")
     parser.add_argument("--display", default=":93")
     args = parser.parse_args()
     for tool in ("Xvfb", "openbox", "xdotool"):
@@ -217,6 +223,11 @@ def main():
     for item in args.also:
         name, _, path = item.partition("=")
         programs.append(game(name, path))
+    if args.floor:
+        if not os.access(args.floor, os.X_OK):
+            sys.exit(f"{args.floor} is missing: cmake --build build-perf --target qt_floor")
+        # One window; it takes the clicks and ignores "n", Escape ends it.
+        programs.append(Program("Qt floor", [args.floor], 1, "n", "Escape", tiles))
     sgt = Program("SGT Fifteen", [args.sgt], 1, "n", "q",
                   [(40, 40), (100, 40), (160, 100), (100, 160), (40, 100), (160, 160)])
     programs.append(sgt)

@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
-    libbenchmark-dev
+    cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libgtest-dev
+    libgmock-dev libbenchmark-dev
     # run: Qt's Spanish texts, the metric-compatible fonts the windows are laid out for
     qt6-translations-l10n fonts-liberation fonts-dejavu-core
     # test: a display and a window manager for the played-through check, and tools for it

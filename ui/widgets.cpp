@@ -1,5 +1,7 @@
 #include "ui/widgets.h"
 
+#include "ui/windowframe.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -170,9 +172,11 @@ void centreOnScreen(QWidget *window)
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    // The whole window, frame included, as centring a window has always meant.
+    const QMargins frame = expectedFrameMargins(window);
+    QRect outer = QRect(QPoint(), window->size()).marginsAdded(frame);
+    outer.moveCenter(screen->availableGeometry().center());
+    window->setGeometry(outer.marginsRemoved(frame));
 }
 
 namespace {

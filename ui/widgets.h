@@ -74,7 +74,7 @@ private:
 // to 5 % early), not started.
 QTimer *makeTimer1(QObject *owner, int interval);
 
-// Puts a window in the middle of the screen it is on.
+// Puts a window, frame included, in the middle of the screen it is on.
 void centreOnScreen(QWidget *window);
 
 // The pointing hand over the banner and the web-address picture, hot spot at the stick's tip.

@@ -40,6 +40,7 @@ PARTNER_ADDRESS = "http://www.ludoteca.example/"
 
 # Pixel sizes of the windows the program draws: client areas with the border each draws
 # itself (1 pixel for the splash, 3 for the congratulations, 4 for the contact window).
+SCREEN = (1024, 768)
 SPLASH_SIZE = (361, 246)
 CONGRATULATIONS_SIZE = (210, 149)
 CONTACT_SIZE = (304, 253)
@@ -76,7 +77,7 @@ class Display:
     def start(self):
         read_end, write_end = os.pipe()
         xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
              "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL,
             stderr=open(os.path.join(self.workdir, "xvfb.log"), "wb"))
@@ -249,6 +250,14 @@ class Session:
                                    check=False)
         numbers = [int(n) for n in re.findall(r"\d+", text.partition("=")[2])]
         return numbers if len(numbers) == 4 else [0, 0, 0, 0]
+
+    def check_centred(self, window, what):
+        """The window, with the window manager's frame if it has one, in the middle of the screen."""
+        left, right, top, bottom = self.frame_extents(window)
+        gaps = (window.x - left, SCREEN[0] - (window.x + window.width + right),
+                window.y - top, SCREEN[1] - (window.y + window.height + bottom))
+        if abs(gaps[0] - gaps[1]) > 1 or abs(gaps[2] - gaps[3]) > 1:
+            raise Failure(f"the {what} is not centred: left, right, top, bottom gaps {gaps}")
 
     def save(self, name, window, image=None):
         """Saves a window as the player sees it, with the window manager's frame if it has one."""
@@ -518,6 +527,8 @@ def play(session):
     if board_window.name != " Deslizador":
         raise Failure(f"the board window's title is {board_window.name!r}, not ' Deslizador'")
     session.wait_gone("splash", 2.0)
+    session.check_centred(splash, "splash window")
+    session.check_centred(board_window, "board window")
 
     board = Board(session, board_window)
 

@@ -53,7 +53,12 @@ std::vector<uint32_t> property(xcb_connection_t *connection, xcb_window_t window
 
 QMargins askWindowManager(xcb_connection_t *connection, xcb_window_t window)
 {
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    // The root of the screen the window is on, which takes the request.
+    const auto tree =
+        own(xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr));
+    if (!tree)
+        return {};
+    const xcb_window_t root = tree->root;
     const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
     if (request == XCB_ATOM_NONE || extents == XCB_ATOM_NONE)
@@ -74,8 +79,8 @@ QMargins askWindowManager(xcb_connection_t *connection, xcb_window_t window)
                    reinterpret_cast<const char *>(&message));
     xcb_flush(connection);
 
-    // The window manager sets the property on the unmapped window; it answers in well under a
-    // millisecond, a busy one is given a tenth of a second.
+    // The window manager sets the property on the unmapped window: openbox within a few
+    // milliseconds. One that does not is given a tenth of a second, then the frame is unknown.
     const QDeadlineTimer deadline(100);
     for (;;) {
         const auto values = property(connection, window, extents, XCB_ATOM_CARDINAL, 4);

@@ -494,6 +494,7 @@ def open_contact(session, board_window, save=False):
     session.key_on(board_window, "alt+c")
     contact = session.wait_window("contact", 15)
     log(f"contact: {contact}")
+    session.check_centred(contact, "contact window")
     time.sleep(0.5)
     session.park_pointer()
     image = session.screenshot()
@@ -618,6 +619,7 @@ def play(session):
     congratulations_seen = time.monotonic()
     log(f"congratulations: {congratulations}, "
         f"{congratulations_seen - final_click_at:.2f} s after the last click")
+    session.check_centred(congratulations, "congratulations window")
     session.park_pointer()
     time.sleep(0.3)
     image = session.screenshot()

@@ -1,5 +1,7 @@
 #include "ui/bordered.h"
 
+#include "ui/bevel.h"
+
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,20 +22,6 @@ int thickness(BorderedWindow::Border border)
         return 4;
     }
     return 0;
-}
-
-const QColor face(212, 208, 200);
-
-// One ring of a raised edge, one pixel wide, `inset` pixels in from the window's edge.
-void ring(QPainter &p, QRect r, int inset, QColor topLeft, QColor bottomRight)
-{
-    const QRect box = r.adjusted(inset, inset, -inset, -inset);
-    p.setPen(topLeft);
-    p.drawLine(box.topLeft(), box.topRight());
-    p.drawLine(box.topLeft(), box.bottomLeft());
-    p.setPen(bottomRight);
-    p.drawLine(box.bottomLeft(), box.bottomRight());
-    p.drawLine(box.topRight(), box.bottomRight());
 }
 
 } // namespace
@@ -67,15 +55,15 @@ void BorderedWindow::paintEvent(QPaintEvent *)
     QPainter p(this);
     const QRect r = rect().adjusted(0, 0, -1, -1);
     if (m_border == Border::Single) {
-        p.setPen(Qt::black);
+        p.setPen(classic::darkShadow);
         p.drawRect(r);
         return;
     }
     // Raised: light top-left and dark bottom-right outside, white and grey inside them, the
     // face colour in what is left.
-    p.fillRect(rect(), face);
-    ring(p, r, 0, face, QColor(64, 64, 64));
-    ring(p, r, 1, Qt::white, QColor(128, 128, 128));
+    p.fillRect(rect(), classic::face);
+    drawBevel(p, r, {classic::face, classic::windowDarkShadow},
+              {classic::highlight, classic::shadow});
 }
 
 void BorderedWindow::resizeEvent(QResizeEvent *)

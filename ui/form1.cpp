@@ -2,11 +2,13 @@
 
 #include "logic/shuffle.h"
 #include "ui/browser.h"
+#include "ui/handcursor.h"
 #include "ui/handler.h"
 #include "ui/identity.h"
+#include "ui/picturebox.h"
+#include "ui/picturebutton.h"
 #include "ui/program.h"
 #include "ui/twips.h"
-#include "ui/widgets.h"
 
 #include <QCloseEvent>
 #include <QIcon>

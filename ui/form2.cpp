@@ -6,8 +6,8 @@
 #include "ui/handler.h"
 #include "ui/layout.h"
 #include "ui/program.h"
+#include "ui/timer1.h"
 #include "ui/twips.h"
-#include "ui/widgets.h"
 
 #include <QLabel>
 #include <QTimer>

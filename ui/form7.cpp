@@ -4,9 +4,9 @@
 #include "ui/handler.h"
 #include "ui/identity.h"
 #include "ui/layout.h"
+#include "ui/picturebox.h"
 #include "ui/program.h"
 #include "ui/twips.h"
-#include "ui/widgets.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -88,10 +88,6 @@ void Form7::Picture2_Click()
     const QString handler = QStringLiteral("Picture2_Click");
     runHandler(handler, [&] { openWebPage(handler, QString::fromUtf8(identity::makerAddress)); });
 }
-
-} // namespace ui
-
-namespace ui {
 
 void Form7::closeEvent(QCloseEvent *event)
 {

@@ -4,8 +4,8 @@
 #include "ui/identity.h"
 #include "ui/layout.h"
 #include "ui/program.h"
+#include "ui/timer1.h"
 #include "ui/twips.h"
-#include "ui/widgets.h"
 
 #include <QTimer>
 

@@ -1,6 +1,6 @@
 #include "ui/handler.h"
 
-#include "ui/spanish.h"
+#include "ui/translation.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,10 @@
 #include "ui/layout.h"
 
+#include "ui/frame.h"
+#include "ui/handcursor.h"
+#include "ui/picturebox.h"
+#include "ui/picturebutton.h"
 #include "ui/twips.h"
-#include "ui/widgets.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
+#include "ui/fontsubstitution.h"
 #include "ui/frmsplash.h"
 #include "ui/program.h"
-#include "ui/spanish.h"
 
 #include <QApplication>
 #include <QFileInfo>

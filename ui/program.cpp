@@ -4,7 +4,7 @@
 #include "ui/form2.h"
 #include "ui/form7.h"
 #include "ui/frmsplash.h"
-#include "ui/widgets.h"
+#include "ui/placement.h"
 
 #include <QCoreApplication>
 

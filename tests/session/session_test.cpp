@@ -6,14 +6,14 @@
 #include "logic/random.h"
 #include "tests/offscreen_notes.h"
 #include "ui/browser.h"
+#include "ui/fontsubstitution.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form7.h"
 #include "ui/frmsplash.h"
 #include "ui/handler.h"
+#include "ui/picturebutton.h"
 #include "ui/program.h"
-#include "ui/spanish.h"
-#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QPointer>

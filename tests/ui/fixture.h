@@ -6,10 +6,11 @@
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form7.h"
+#include "ui/frame.h"
 #include "ui/frmsplash.h"
 #include "ui/handler.h"
+#include "ui/picturebutton.h"
 #include "ui/program.h"
-#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QSignalSpy>

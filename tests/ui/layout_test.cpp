@@ -3,7 +3,7 @@
 
 #include "fixture.h"
 
-#include "ui/spanish.h"
+#include "ui/translation.h"
 
 #include <QFontInfo>
 #include <QLabel>

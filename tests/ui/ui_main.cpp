@@ -1,5 +1,5 @@
 #include "tests/offscreen_notes.h"
-#include "ui/spanish.h"
+#include "ui/fontsubstitution.h"
 
 #include <QApplication>
 

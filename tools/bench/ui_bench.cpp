@@ -2,9 +2,9 @@
 // real buttons, and the pending events are processed so that every moved button is in place.
 
 #include "tests/offscreen_notes.h"
+#include "ui/fontsubstitution.h"
 #include "ui/form1.h"
 #include "ui/program.h"
-#include "ui/spanish.h"
 
 #include <QApplication>
 

@@ -1,28 +1,11 @@
-#include "ui/spanish.h"
+#include "ui/fontsubstitution.h"
 
 #include "ui/layout.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 namespace ui {
-
-void loadSpanishQtTexts()
-{
-    static bool loaded = false;
-    if (loaded)
-        return;
-    loaded = true;
-    auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral("qtbase_es"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
-}
 
 void installFontSubstitutions()
 {

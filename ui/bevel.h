@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+class QPainter;
+
+namespace ui {
+
+// The classic 3-D colours the controls and the bordered windows are drawn in. The window border
+// keeps a grey face and a softer dark edge than a button's.
+namespace classic {
+inline const QColor highlight(255, 255, 255);
+inline const QColor light(223, 223, 223);
+inline const QColor face(212, 208, 200);
+inline const QColor shadow(128, 128, 128);
+inline const QColor windowDarkShadow(64, 64, 64);
+inline const QColor darkShadow(0, 0, 0);
+} // namespace classic
+
+// One ring of a bevel: its top and left lines in one colour, its bottom and right in the other,
+// which also takes the two corners where they meet.
+struct BevelRing
+{
+    QColor topLeft;
+    QColor bottomRight;
+};
+
+// A two-pixel bevel along the lines of `box`: `outer` on them, `inner` one pixel inside.
+void drawBevel(QPainter &p, QRect box, BevelRing outer, BevelRing inner);
+
+} // namespace ui

@@ -1,0 +1,63 @@
+#include "ui/picturebox.h"
+
+#include "ui/bevel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+
+PictureBox::PictureBox(QPixmap picture, Border border, QColor background, QWidget *parent)
+    : QWidget(parent)
+    , m_picture(std::move(picture))
+    , m_border(border)
+    , m_background(background)
+{
+}
+
+int PictureBox::borderWidth() const
+{
+    switch (m_border) {
+    case Border::None:
+        return 0;
+    case Border::Flat:
+        return 1;
+    case Border::Sunken:
+        return 2;
+    }
+    return 0;
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, m_background);
+    const int b = borderWidth();
+    p.setClipRect(r.adjusted(b, b, -b, -b));
+    p.drawPixmap(QPoint(b, b), m_picture);
+    p.setClipping(false);
+    if (m_border == Border::Flat) {
+        p.setPen(classic::darkShadow);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    } else if (m_border == Border::Sunken) {
+        drawBevel(p, r, {classic::shadow, classic::highlight},
+                  {classic::darkShadow, classic::light});
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+} // namespace ui

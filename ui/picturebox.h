@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+namespace ui {
+
+// A picture box: a picture drawn at the top-left inside an optional border, cut off at the
+// edges. Emits clicked() when the mouse is pressed and released on it.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Border { None, Flat, Sunken };
+
+    PictureBox(QPixmap picture, Border border, QColor background, QWidget *parent);
+
+    // The width of its border on each side, in pixels.
+    int borderWidth() const;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap m_picture;
+    Border m_border;
+    QColor m_background;
+    bool m_pressed = false;
+};
+
+} // namespace ui

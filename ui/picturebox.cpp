@@ -60,4 +60,11 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+// The second press of a double-click is no click: QWidget would take it for a press, and its
+// release would click a second time.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
 } // namespace ui

@@ -2,9 +2,7 @@
 
 #include "ui/handler.h"
 
-#if defined(Q_OS_WIN)
-#include "ui/winlaunch.h"
-#else
+#if !defined(Q_OS_WIN)
 #include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
@@ -17,12 +15,17 @@ QString browserCommandLine(const QString &address)
     return QString::fromUtf8(browserPath) + QLatin1Char(' ') + address;
 }
 
+ProcessStart browserStart(const QString &commandLine)
+{
+    return maximizedStart(QString::fromUtf8(browserPath).toStdWString(),
+                          commandLine.toStdWString());
+}
+
 #if defined(Q_OS_WIN)
 
 QString SystemLauncher::start(const QString &commandLine, const QString &)
 {
-    const unsigned long error =
-        startMaximized(QString::fromUtf8(browserPath).toStdWString(), commandLine.toStdWString());
+    const unsigned long error = startProcess(browserStart(commandLine));
     if (error != 0)
         return QStringLiteral("Windows no pudo iniciar %1 (error %2).")
             .arg(QString::fromUtf8(browserPath))

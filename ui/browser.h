@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/winlaunch.h"
+
 #include <QString>
 
 namespace ui {
@@ -10,6 +12,10 @@ inline constexpr char browserPath[] = R"(C:\Archivos de programa\Internet Explor
 
 // The browser's path, one blank, the page's address.
 QString browserCommandLine(const QString &address);
+
+// What Windows is asked to start for `commandLine`: the browser by its fixed path, maximized
+// with the focus (window style 3).
+ProcessStart browserStart(const QString &commandLine);
 
 // Starts a program for a web page and does not wait for it.
 class Launcher

@@ -1,31 +1,41 @@
 #include "ui/winlaunch.h"
 
 #if defined(_WIN32)
-
 #include <windows.h>
+#endif
 
 namespace ui {
 
-unsigned long startMaximized(const std::wstring &application, std::wstring commandLine)
+namespace {
+constexpr unsigned long useShowWindow = 0x1; // STARTF_USESHOWWINDOW
+constexpr unsigned short showMaximized = 3; // SW_SHOWMAXIMIZED
+} // namespace
+
+ProcessStart maximizedStart(std::wstring application, std::wstring commandLine)
 {
-    // The application name is passed on its own: with an unquoted path that holds blanks,
-    // Windows would otherwise try "C:\Archivos.exe", "C:\Archivos de.exe", ... first, and a file
-    // put there would run instead of the browser. The command line itself stays as it is; it
-    // is taken by value because CreateProcessW may write into it.
+    return {std::move(application), std::move(commandLine), useShowWindow, showMaximized};
+}
+
+#if defined(_WIN32)
+
+static_assert(useShowWindow == STARTF_USESHOWWINDOW && showMaximized == SW_SHOWMAXIMIZED);
+
+unsigned long startProcess(ProcessStart start)
+{
     STARTUPINFOW startup {};
     startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWMAXIMIZED;
+    startup.dwFlags = start.flags;
+    startup.wShowWindow = start.showWindow;
     PROCESS_INFORMATION process {};
-    if (!CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, nullptr, &startup, &process))
+    // The command line is the start's own copy: CreateProcessW may write into it.
+    if (!CreateProcessW(start.application.c_str(), start.commandLine.data(), nullptr, nullptr,
+                        FALSE, 0, nullptr, nullptr, &startup, &process))
         return GetLastError();
-    // Neither waited for nor watched.
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return 0;
 }
 
-} // namespace ui
-
 #endif
+
+} // namespace ui

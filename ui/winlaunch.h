@@ -1,20 +1,32 @@
 #pragma once
 
 // Starting a program on Windows, with no Qt in it, so that the cross-compiled checks build the
-// very code that the game runs.
-
-#if defined(_WIN32)
+// very code that the game runs. What a start passes is put together on every system, where
+// tests can read it; only the call itself is Windows's.
 
 #include <string>
 
 namespace ui {
 
-// Starts `commandLine` as a new process whose window is shown maximized and gets the focus,
-// and neither waits for it nor keeps its handles. `application` is the program's full path,
-// given on its own so that Windows never guesses it from an unquoted path with blanks.
-// Returns 0 when the process started, otherwise the system's error code.
-unsigned long startMaximized(const std::wstring &application, std::wstring commandLine);
+// What CreateProcessW and its STARTUPINFOW are given.
+struct ProcessStart
+{
+    std::wstring application; // the program's full path, on its own
+    std::wstring commandLine; // as it stands, unquoted
+    unsigned long flags = 0; // STARTUPINFOW.dwFlags
+    unsigned short showWindow = 0; // STARTUPINFOW.wShowWindow
+};
+
+// `commandLine` started from `application`, its window maximized with the focus. The
+// application name is given on its own: with an unquoted path that holds blanks, Windows would
+// otherwise try "C:\Archivos.exe", "C:\Archivos de.exe", ... first, and a file put there would
+// run instead of the browser.
+ProcessStart maximizedStart(std::wstring application, std::wstring commandLine);
+
+#if defined(_WIN32)
+// Starts the process and neither waits for it nor keeps its handles. Returns 0 when it
+// started, otherwise the system's error code.
+unsigned long startProcess(ProcessStart start);
+#endif
 
 } // namespace ui
-
-#endif

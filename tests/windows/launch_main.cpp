@@ -1,7 +1,5 @@
-// A small Windows program around the game's process start:
-//   launch.exe <program> <address>
-// starts <program> with the command line "<program> <address>", unquoted, maximized with the
-// focus, as the game starts its browser. Prints the system's error code when the start fails.
+// launch.exe <program> <address>: starts "<program> <address>", unquoted, maximized with the
+// focus, as the game starts its browser; prints the system's error code when the start fails.
 
 #include "ui/winlaunch.h"
 
@@ -10,15 +8,11 @@
 
 int wmain(int argc, wchar_t *argv[])
 {
-    if (argc != 3) {
-        std::fputws(L"usage: launch <program> <address>\n", stderr);
+    if (argc != 3)
         return 2;
-    }
-    const std::wstring program = argv[1];
-    const unsigned long error = ui::startMaximized(program, program + L" " + argv[2]);
-    if (error != 0) {
-        std::fwprintf(stderr, L"could not start %ls (error %lu)\n", program.c_str(), error);
-        return 1;
-    }
-    return 0;
+    const unsigned long error =
+        ui::startProcess(ui::maximizedStart(argv[1], std::wstring(argv[1]) + L" " + argv[2]));
+    if (error != 0)
+        std::fwprintf(stderr, L"could not start %ls (error %lu)\n", argv[1], error);
+    return error != 0;
 }

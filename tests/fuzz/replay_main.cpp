@@ -1,41 +1,24 @@
-// Runs the fuzz target once per file, for compilers without libFuzzer: each argument is a file
-// or a directory of files (not recursive). Fails when no input was found at all.
+// Runs the fuzz target once per file in the directories given, for compilers without libFuzzer.
+// Fails when it found no input at all.
 
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <vector>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
-
-namespace {
-
-void replay(const std::filesystem::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
-    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
     std::size_t count = 0;
     for (int i = 1; i < argc; ++i) {
-        const std::filesystem::path path(argv[i]);
-        if (std::filesystem::is_directory(path)) {
-            for (const auto &entry : std::filesystem::directory_iterator(path)) {
-                if (entry.is_regular_file()) {
-                    replay(entry.path());
-                    ++count;
-                }
-            }
-        } else {
-            replay(path);
+        for (const auto &entry : std::filesystem::directory_iterator(argv[i])) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()),
+                                   bytes.size());
             ++count;
         }
     }

@@ -1,4 +1,5 @@
 #include "recorder.h"
+#include "tests/support/scripted.h"
 
 #include "logic/random.h"
 #include "logic/shuffle.h"
@@ -10,23 +11,6 @@ namespace {
 
 using logic::Board;
 using namespace testsupport;
-
-// Hands out `draws`, then 0 over and over, and writes each re-seed and draw into `log`, among the
-// board's own entries.
-class ScriptedRandom : public logic::RandomSource
-{
-public:
-    void reseedFromClock() override { log->push_back("reseed"); }
-    double draw() override
-    {
-        log->push_back("draw");
-        return next < draws.size() ? draws[next++] : 0.0;
-    }
-
-    Log *log = nullptr;
-    std::vector<double> draws;
-    std::size_t next = 0;
-};
 
 using DrawnTile = testing::TestWithParam<std::pair<double, int>>;
 
@@ -65,9 +49,7 @@ TEST_P(Shuffle, ResetsTheBoardMixesItAndStartsTheGame)
     Recorder recorder(board);
     const Log &log = recorder.log;
     // The highest draw presses tile 15, then 11, 10 and 6 follow it; draws of 0 press tile 1.
-    ScriptedRandom random;
-    random.log = &recorder.log;
-    random.draws = {std::nextafter(1.0, 0.0), 10.5 / 15, 9.5 / 15, 5.5 / 15};
+    ScriptedRandom random({std::nextafter(1.0, 0.0), 10.5 / 15, 9.5 / 15, 5.5 / 15}, &recorder.log);
     logic::shuffle(board, random);
 
     // Game flag, buttons, flags (the "0" moving the blank coordinates), positions, in that order.

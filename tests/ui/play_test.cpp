@@ -1,6 +1,8 @@
 // Playing through the real widgets: clicks on the buttons, the menu, the congratulations.
 
-#include "fixture.h"
+#include "tests/support/ui.h"
+#include "ui/form2.h"
+#include "ui/picturebutton.h"
 
 #include <QAction>
 #include <QLabel>
@@ -8,112 +10,100 @@
 
 namespace {
 
+using namespace testsupport;
+using logic::Command16;
 using logic::Text2;
+using Play = UiTest;
 
-class Play : public UiTest
+QPoint at(const ui::Form1 &form, int button)
 {
-};
+    return form.button(button)->pos();
+}
 
-QPoint at(const QWidget *w)
+QString countShown(const ui::Program &program)
 {
-    return w->pos();
+    return program.form2IfLoaded()->findChild<QLabel *>(QStringLiteral("Label2"))->text();
 }
 
 TEST_F(Play, BeforeAnyShuffleClicksMoveNothingButCount)
 {
     ui::Form1 &form = program.showForm1();
-    for (int tile : {12, 15, 1})
+    for (int tile : {12, 15, 1, Command16})
         click(form.button(tile));
     EXPECT_EQ(form.board().text(Text2), "3");
-    EXPECT_EQ(at(form.button(12)), QPoint(176, 128));
-    EXPECT_EQ(at(form.button(15)), QPoint(128, 176));
+    EXPECT_EQ(at(form, 12), QPoint(176, 128));
+    EXPECT_EQ(at(form, 15), QPoint(128, 176));
     EXPECT_EQ(program.form2IfLoaded(), nullptr);
 }
 
-TEST_F(Play, MenuShuffleAndATileClickMoveTheButtonsOnScreen)
+TEST_F(Play, MenuShuffleAndTileClicksMoveTheButtonsOnScreen)
 {
     ui::Form1 &form = program.showForm1();
     form.setRandomSource(&draws);
     form.findChild<QAction *>(QStringLiteral("mmezclar"))->trigger();
-    // Tile 15 stands on cell 16, the blank marker on cell 15.
-    EXPECT_EQ(at(form.button(15)), QPoint(176, 176));
-    EXPECT_EQ(at(form.button(logic::Command16)), QPoint(128, 176));
+    EXPECT_EQ(at(form, 15), QPoint(176, 176)); // tile 15 on cell 16, the blank on cell 15
+    EXPECT_EQ(at(form, Command16), QPoint(128, 176));
     EXPECT_EQ(form.board().text(Text2), "0");
 
-    click(form.button(14)); // next to the empty cell 15
-    EXPECT_EQ(at(form.button(14)), QPoint(128, 176));
-    EXPECT_EQ(at(form.button(logic::Command16)), QPoint(80, 176));
+    click(form.button(14)); // next to the empty cell
+    EXPECT_EQ(at(form, 14), QPoint(128, 176));
+    EXPECT_EQ(at(form, Command16), QPoint(80, 176));
     EXPECT_EQ(form.board().text(logic::tilePositionField(14)), "15");
-    EXPECT_EQ(form.board().text(Text2), "1");
-
     click(form.button(1)); // far from it
-    EXPECT_EQ(at(form.button(1)), QPoint(32, 32));
+    click(form.button(Command16)); // the blank marker is no tile
+    EXPECT_EQ(at(form, 1), QPoint(32, 32));
+    EXPECT_EQ(at(form, Command16), QPoint(80, 176));
     EXPECT_EQ(form.board().text(Text2), "2");
 }
 
-TEST_F(Play, TheBlankMarkerDoesNothing)
+TEST_F(Play, SolvingShowsTheCountAndASecondSolveLeavesTheOpenWindowAlone)
 {
-    ui::Form1 &form = boardOneMoveFromSolved();
-    click(form.button(logic::Command16));
-    EXPECT_EQ(form.board().text(Text2), "0");
-    EXPECT_EQ(at(form.button(logic::Command16)), QPoint(128, 176));
-}
-
-TEST_F(Play, SolvingShowsTheCountAndASecondSolveKeepsTheOpenWindow)
-{
-    ui::Form1 &form = boardOneMoveFromSolved();
+    ui::Form1 &form = oneMoveFromSolved();
     click(form.button(1)); // cannot move: counts
-    click(form.button(15)); // home: solved on the second click
-    ui::Form2 *congratulations = program.form2IfLoaded();
-    ASSERT_NE(congratulations, nullptr);
-    EXPECT_TRUE(congratulations->isVisible());
-    auto *label2 = congratulations->findChild<QLabel *>(QStringLiteral("Label2"));
-    EXPECT_EQ(label2->text(), QStringLiteral("en 2 movimientos"));
+    click(form.button(15)); // home
+    ui::Form2 *shown = program.form2IfLoaded();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(countShown(program), QStringLiteral("en 2 movimientos"));
+    EXPECT_TRUE(shown->timer()->isActive());
 
-    // Still solved after a click that moves nothing: the same window, its text and timer kept.
-    QTimer *timer = congratulations->timer();
-    const int remaining = timer->remainingTime();
+    // Solved again while it shows: the same window, its text kept, its timer left to run on
+    // (stopped here, it must stay stopped).
+    shown->timer()->stop();
     click(form.button(3));
-    EXPECT_EQ(program.form2IfLoaded(), congratulations);
-    EXPECT_EQ(label2->text(), QStringLiteral("en 2 movimientos"));
-    EXPECT_LE(timer->remainingTime(), remaining);
+    EXPECT_EQ(program.form2IfLoaded(), shown);
+    EXPECT_EQ(countShown(program), QStringLiteral("en 2 movimientos"));
+    EXPECT_FALSE(shown->timer()->isActive());
 
-    // Once it has closed, the next solved click loads it afresh with the new count.
-    congratulations->Timer1_Timer();
+    // Once it has gone, the next solving click loads it afresh with the new count.
+    shown->Timer1_Timer();
     EXPECT_EQ(program.form2IfLoaded(), nullptr);
     click(form.button(3));
     ASSERT_NE(program.form2IfLoaded(), nullptr);
-    EXPECT_EQ(program.form2IfLoaded()->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
-              QStringLiteral("en 4 movimientos"));
-}
-
-TEST_F(Play, TheBoardStaysPlayableWhileTheCongratulationsShow)
-{
-    ui::Form1 &form = boardOneMoveFromSolved();
+    EXPECT_EQ(countShown(program), QStringLiteral("en 4 movimientos"));
+    // The board stays playable under it.
     click(form.button(15));
-    ASSERT_NE(program.form2IfLoaded(), nullptr);
-    click(form.button(15)); // out again
-    EXPECT_EQ(at(form.button(15)), QPoint(176, 176));
-    EXPECT_EQ(form.board().text(Text2), "2");
+    EXPECT_EQ(at(form, 15), QPoint(176, 176));
+    EXPECT_EQ(form.board().text(Text2), "5");
 }
 
-TEST_F(Play, ACorruptFlagStopsTheClickWithAMessageAndTheGameGoesOn)
+TEST_F(Play, ACorruptFlagStopsTheClickWithAMessageAndAShuffleRepairsIt)
 {
-    ui::Form1 &form = boardOneMoveFromSolved();
+    ui::Form1 &form = oneMoveFromSolved();
     form.board().setText(logic::cellFlagField(12), "x"); // a neighbour of tile 15's cell 16
     click(form.button(15));
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Command15_Click: No coinciden los tipos")))
-        << errors[0].toStdString();
+    ASSERT_EQ(recorders.errors.size(), 1u);
+    EXPECT_TRUE(
+        recorders.errors[0].startsWith(QStringLiteral("Command15_Click: No coinciden los tipos")))
+        << recorders.errors[0].toStdString();
     EXPECT_EQ(form.board().text(Text2), "0"); // stopped before the count
-    EXPECT_EQ(at(form.button(15)), QPoint(176, 176));
+    EXPECT_EQ(at(form, 15), QPoint(176, 176));
 
-    // A new shuffle repairs every field, and play goes on.
-    draws = ScriptedDraws(oneMoveFromHome());
+    draws = oneMoveFromHome();
     form.mmezclar_Click();
     click(form.button(15));
     EXPECT_NE(program.form2IfLoaded(), nullptr);
-    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_EQ(recorders.errors.size(), 1u);
 }
 
 } // namespace

@@ -1,0 +1,74 @@
+#pragma once
+
+// What the Qt suites share. Their main() (ui.cpp) runs every test on the offscreen platform with
+// the program's fonts, quiet about what that platform cannot do.
+
+#include "tests/support/scripted.h"
+#include "ui/browser.h"
+#include "ui/form1.h"
+#include "ui/program.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace testsupport {
+
+// Lets the event loop run until `condition` holds: false if it still does not after `ms`.
+// Always checked: ASSERT_TRUE(waitUntil(...)).
+bool waitUntil(const std::function<bool()> &condition, int ms = 5000);
+
+// A left click in the middle of `widget`; a double-click as the system delivers one (press,
+// release, double-click, release).
+void click(QWidget *widget);
+void doubleClick(QWidget *widget);
+
+// Records the browser starts and the error messages instead of starting and showing them, for
+// as long as it lives.
+class Recorders : public ui::Launcher
+{
+public:
+    Recorders();
+    ~Recorders() override;
+    QString start(const QString &commandLine, const QString &address) override;
+
+    std::vector<QString> commandLines;
+    std::vector<QString> errors; // "handler: message"
+    QString failure; // what start() answers
+};
+
+// An environment variable set for as long as it lives, then put back as it was.
+class ScopedEnv
+{
+public:
+    ScopedEnv(const char *name, const QByteArray &value);
+    ~ScopedEnv();
+
+private:
+    const char *m_name;
+    QByteArray m_old;
+    bool m_had;
+};
+
+// The board window, shown, shuffled with `draws`.
+ui::Form1 &shuffledBoard(ui::Program &program, ScriptedRandom &draws);
+
+// Each test gets its own program and recorders.
+class UiTest : public testing::Test
+{
+protected:
+    // The board window, one click on tile 15 from solved.
+    ui::Form1 &oneMoveFromSolved() { return shuffledBoard(program, draws); }
+
+    ui::Program program;
+    Recorders recorders;
+    ScriptedRandom draws = oneMoveFromHome();
+};
+
+} // namespace testsupport

@@ -1,0 +1,303 @@
+// The windows: when they load and go, what they open, and how they look as drawn.
+
+#include "tests/support/ui.h"
+#include "ui/form2.h"
+#include "ui/form7.h"
+#include "ui/frame.h"
+#include "ui/frmsplash.h"
+#include "ui/picturebutton.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+using namespace testsupport;
+
+class Windows : public UiTest
+{
+protected:
+    QSignalSpy finished {&program, &ui::Program::finished};
+};
+
+TEST_F(Windows, TheSplashGivesWayToTheBoardByItsThreeSecondTimer)
+{
+    QTimer *timer = program.showSplash().timer();
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 3000);
+    EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(program.form1IfLoaded(), nullptr);
+    timer->start(0); // the real timer, shortened
+    ASSERT_TRUE(waitUntil([&] { return program.splashIfLoaded() == nullptr; }));
+    ASSERT_NE(program.form1IfLoaded(), nullptr);
+    EXPECT_TRUE(program.form1IfLoaded()->isVisible());
+    EXPECT_EQ(finished.count(), 0);
+}
+
+TEST_F(Windows, CongratulationsCannotBeClosedAndGoByTheirFiveSecondTimer)
+{
+    ui::Form1 &form = oneMoveFromSolved();
+    form.Command_Click(15);
+    ui::Form2 *congratulations = program.form2IfLoaded();
+    ASSERT_NE(congratulations, nullptr);
+    EXPECT_EQ(congratulations->timer()->interval(), 5000);
+    EXPECT_EQ(congratulations->timer()->timerType(), Qt::PreciseTimer);
+    congratulations->close();
+    EXPECT_TRUE(congratulations->isVisible());
+    congratulations->timer()->start(0);
+    ASSERT_TRUE(waitUntil([&] { return program.form2IfLoaded() == nullptr; }));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(finished.count(), 0);
+}
+
+TEST_F(Windows, ContactOpensOnceStaysWhereMovedAndOkUnloadsIt)
+{
+    QAction *contact = program.showForm1().findChild<QAction *>(QStringLiteral("mcontacto"));
+    contact->trigger();
+    ui::Form7 *first = program.form7IfLoaded();
+    ASSERT_NE(first, nullptr);
+    first->move(first->pos() + QPoint(-37, 23));
+    const QPoint moved = first->pos();
+    contact->trigger();
+    EXPECT_EQ(program.form7IfLoaded(), first);
+    EXPECT_EQ(first->pos(), moved);
+    const auto windows = QApplication::topLevelWidgets();
+    EXPECT_EQ(
+        std::count_if(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); }),
+        2);
+
+    click(first->findChild<QWidget *>(QStringLiteral("Command1")));
+    EXPECT_EQ(program.form7IfLoaded(), nullptr);
+    contact->trigger();
+    EXPECT_NE(program.form7IfLoaded(), nullptr);
+    EXPECT_NE(program.form7IfLoaded(), first);
+}
+
+TEST_F(Windows, TheProgramEndsWithItsLastWindowOrSalir)
+{
+    ui::Form1 &form = oneMoveFromSolved();
+    form.Command_Click(15);
+    form.mcontacto_Click();
+    form.close(); // the board goes, the others stay
+    EXPECT_EQ(program.form1IfLoaded(), nullptr);
+    program.form2IfLoaded()->Timer1_Timer();
+    EXPECT_EQ(finished.count(), 0);
+    program.form7IfLoaded()->Command1_Click();
+    EXPECT_EQ(finished.count(), 1);
+}
+
+TEST_F(Windows, SalirEndsTheProgramWithEveryWindow)
+{
+    ui::Form1 &form = oneMoveFromSolved();
+    form.Command_Click(15);
+    form.mcontacto_Click();
+    form.findChild<QAction *>(QStringLiteral("msalir"))->trigger();
+    EXPECT_FALSE(program.anyLoaded());
+    EXPECT_EQ(finished.count(), 1);
+}
+
+// --- the web pages ---
+
+const QString browser =
+    QStringLiteral(R"(C:\Archivos de programa\Internet Explorer\IEXPLORE.EXE )");
+
+// {window, picture, address}: a click opens the page once, and so does a double-click.
+using Link = std::tuple<const char *, const char *, const char *>;
+class WebLink : public Windows, public testing::WithParamInterface<Link>
+{
+};
+
+TEST_P(WebLink, EachClickStartsTheBrowserOnceAndADoubleClickToo)
+{
+    const auto [window, picture, address] = GetParam();
+    QWidget *shown = std::string(window) == "Form1" ? static_cast<QWidget *>(&program.showForm1())
+                                                    : &program.showForm7();
+    QWidget *link = shown->findChild<QWidget *>(QString::fromLatin1(picture));
+    click(link);
+    EXPECT_EQ(recorders.commandLines, (std::vector<QString> {browser + address}));
+    doubleClick(link);
+    EXPECT_EQ(recorders.commandLines.size(), 2u);
+    click(link);
+    EXPECT_EQ(recorders.commandLines.size(), 3u);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_TRUE(recorders.errors.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, WebLink,
+                         testing::Values(Link {"Form1", "Image1", "http://www.ludoteca.example/"},
+                                         Link {"Form7", "Picture2", "http://www.tornel.example/"}),
+                         [](const auto &p) { return std::string(std::get<1>(p.param)); });
+
+TEST_F(Windows, AFailedStartIsToldInSpanishAndTheGameGoesOn)
+{
+    recorders.failure = QStringLiteral("No se encontró xdg-open.");
+    ui::Form1 &form = oneMoveFromSolved();
+    form.Image1_Click();
+    ASSERT_EQ(recorders.errors.size(), 1u);
+    EXPECT_TRUE(recorders.errors[0].startsWith(QStringLiteral(
+        "Image1_Click: No se pudo abrir la página http://www.ludoteca.example/ en el navegador.")))
+        << recorders.errors[0].toStdString();
+    form.Command_Click(15);
+    EXPECT_NE(program.form2IfLoaded(), nullptr);
+}
+
+TEST_F(Windows, TheSystemLauncherReportsAMissingOrFailingOpener)
+{
+    ui::setLauncher(nullptr); // the system's, the error recorder stays
+    {
+        ScopedEnv path("PATH", "/nonexistent");
+        EXPECT_TRUE(ui::launcher().start({}, {}).contains(QStringLiteral("xdg-open")));
+    }
+    QTemporaryDir bin;
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nexit 3\n");
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    ScopedEnv path("PATH", bin.path().toLocal8Bit() + ":" + qgetenv("PATH"));
+    program.showForm1().Image1_Click();
+    ASSERT_TRUE(waitUntil([&] { return !recorders.errors.empty(); }));
+    EXPECT_TRUE(recorders.errors[0].contains(QStringLiteral("código 3")))
+        << recorders.errors[0].toStdString();
+}
+
+TEST(WindowsStart, TheBrowserStartsMaximizedByItsFixedPath)
+{
+    const ui::ProcessStart start = ui::browserStart(ui::browserCommandLine("http://a.example/"));
+    EXPECT_EQ(QString::fromStdWString(start.application), browser.trimmed());
+    EXPECT_EQ(QString::fromStdWString(start.commandLine), browser + "http://a.example/");
+    EXPECT_EQ(start.flags, 1u); // STARTF_USESHOWWINDOW
+    EXPECT_EQ(start.showWindow, 3); // SW_SHOWMAXIMIZED
+}
+
+// --- as drawn ---
+
+QWidget *client(ui::Program &program, const std::string &window)
+{
+    if (window == "Form1")
+        return program.showForm1().centralWidget();
+    if (window == "Form7")
+        return program.showForm7().client();
+    if (window == "frmSplash")
+        return program.showSplash().client();
+    static testsupport::ScriptedRandom draws;
+    draws = oneMoveFromHome();
+    shuffledBoard(program, draws).Command_Click(15);
+    return program.form2IfLoaded()->client();
+}
+
+// {window, a point of its client area, background colour, the texts of its controls}
+using Drawn = std::tuple<const char *, QPoint, QRgb, const char *>;
+class Looks : public Windows, public testing::WithParamInterface<Drawn>
+{
+};
+
+TEST_P(Looks, BackgroundAndTextsAsDrawn)
+{
+    const auto [window, point, colour, texts] = GetParam();
+    QWidget *area = client(program, window);
+    EXPECT_EQ(area->grab().toImage().pixel(point) & 0xFFFFFF, colour)
+        << std::hex << (area->grab().toImage().pixel(point) & 0xFFFFFF);
+    QStringList shown;
+    for (const QWidget *w : area->findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<const QLabel *>(w))
+            shown << label->text();
+        else if (auto *frame = qobject_cast<const ui::Frame *>(w))
+            shown << frame->caption();
+    }
+    EXPECT_EQ(shown.join('|').toStdString(), texts);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllWindows, Looks,
+    testing::Values(
+        Drawn {"Form2",
+               {20, 60},
+               0xF1E2BE,
+               "  Felicitaciones  |¡¡¡   Lo lograste   !!!|en 1 movimientos"},
+        Drawn {"frmSplash",
+               {4, 120},
+               0xFAE9C0,
+               "|||Tornel Software||www.tornel.example|Juego|de|Tablero|Versión 1.0|01/01/2002|"
+               "W95, 98, Millennium"},
+        Drawn {"Form7",
+               {75, 100},
+               0xFAE9C0,
+               " Deslizador v 1.0 |Para realizar preguntas o sugerencias dirigirse a...|Julián "
+               "Tornel|Visite periódicamente nuestro sitio web en busca de actualizaciones para "
+               "este software.|julian@tornel.example||Edición especial dedicada a nuestros amigos "
+               "de Ludoteca"}),
+    [](const auto &p) { return std::string(std::get<0>(p.param)); });
+
+// Pixels of exactly `colour` in `label` as its window draws it, and the rows they span.
+std::pair<int, int> ink(QWidget *area, const char *label, QRgb colour)
+{
+    QWidget *w = area->findChild<QWidget *>(QString::fromLatin1(label));
+    const QImage image = area->grab(QRect(w->mapTo(area, QPoint()), w->size())).toImage();
+    int pixels = 0, top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if ((image.pixel(x, y) & 0xFFFFFF) == colour) {
+                ++pixels;
+                top = std::min(top, y);
+                bottom = y;
+            }
+        }
+    }
+    return {pixels, bottom - top + 1};
+}
+
+TEST_F(Windows, CongratulationsInRedAndDarkRedWithALargerHeading)
+{
+    QWidget *area = client(program, "Form2");
+    const auto [red, redHeight] = ink(area, "Label1", 0xFF0000);
+    const auto [darkRed, darkRedHeight] = ink(area, "Label2", 0xC00000);
+    EXPECT_GT(red, 50);
+    EXPECT_GT(darkRed, 30);
+    EXPECT_EQ(ink(area, "Label1", 0xC00000).first, 0);
+    EXPECT_EQ(ink(area, "Label2", 0xFF0000).first, 0);
+    EXPECT_GE(redHeight, 14) << "the heading is 12 pt";
+    EXPECT_LE(darkRedHeight, 11) << "the count is 8 pt";
+}
+
+TEST_F(Windows, TheBoardWindowShowsOnlyTheBoardTheBannerAndTheMenu)
+{
+    ui::Form1 &form = program.showForm1();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral(" Deslizador"));
+    EXPECT_TRUE(form.findChildren<QLineEdit *>().isEmpty());
+    EXPECT_TRUE(form.findChildren<QLabel *>().isEmpty());
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    QStringList menu;
+    for (const QAction *action : form.menuBar()->actions())
+        menu << action->text();
+    EXPECT_EQ(menu, (QStringList {"&Mezclar", "&Contacto", "&Salir"}));
+    // The menu takes the program's font, MS Sans Serif 8 pt, not the desktop's default.
+    EXPECT_EQ(QFontInfo(form.menuBar()->font()).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(QFontInfo(form.menuBar()->font()).pixelSize(), 11);
+    EXPECT_EQ(form.button(7)->accessibleName(), QStringLiteral("7"));
+    EXPECT_EQ(form.button(logic::Command16)->accessibleName(), QStringLiteral("Lugar vacío"));
+    EXPECT_EQ(form.findChild<QWidget *>("Image1")->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(form.button(1)->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(Windows, ResizingTheContactWindowMovesNoControl)
+{
+    ui::Form7 &contact = program.showForm7();
+    QWidget *ok = contact.findChild<QWidget *>("Command1");
+    const QRect before = ok->geometry();
+    contact.resize(contact.size() + QSize(60, 40));
+    EXPECT_EQ(contact.client()->size(), QSize(356, 285));
+    EXPECT_EQ(ok->geometry(), before);
+}
+
+} // namespace

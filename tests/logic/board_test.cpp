@@ -1,75 +1,187 @@
+// The board's rules: number readings, cells and their flags, and what one click writes.
+
 #include "recorder.h"
 
+#include "logic/errors.h"
+
+#include <cmath>
+#include <limits>
 #include <tuple>
 
 namespace {
 
 using logic::Board;
-using testsupport::Log;
-using testsupport::Recorder;
+using namespace testsupport;
 
-// {cell, its flag field, Left, Top, neighbours in order}
-using Cell = std::tuple<int, int, const char *, const char *, std::vector<int>>;
-using BoardCell = testing::TestWithParam<Cell>;
+// {text, lenient reading, strict reading}; a strict reading of NaN stands for a type mismatch.
+constexpr double mismatch = std::numeric_limits<double>::quiet_NaN();
+using Reading = std::tuple<const char *, double, double>;
+using NumberReading = testing::TestWithParam<Reading>;
 
-// Command16 starts on cell 16 like tile n on cell n. Rows do not wrap: 4 and 5 are no neighbours.
-// A "0" into the flag sets the blank coordinates to the cell inside the write, Left before Top.
-TEST_P(BoardCell, StartsTakenAndTakesTheBlankCoordinatesWhenEmptied)
+TEST_P(NumberReading, LenientTakesTheLeadingNumberStrictTheWholeText)
 {
-    const auto &[cell, flagField, left, top, neighbours] = GetParam();
-    Board board;
-    EXPECT_EQ(board.text(flagField), "1");
-    EXPECT_EQ(logic::decimalText(board.left(cell)), left);
-    EXPECT_EQ(logic::decimalText(board.top(cell)), top);
-    const logic::Neighbours around = logic::neighboursOf(cell);
-    EXPECT_EQ(std::vector<int>(around.begin(), around.end()), neighbours);
+    const auto [text, lenient, strict] = GetParam();
+    EXPECT_DOUBLE_EQ(logic::readLenient(text), lenient);
+    if (std::isnan(strict))
+        EXPECT_THROW(logic::readStrict(text), logic::TypeMismatch);
+    else
+        EXPECT_DOUBLE_EQ(logic::readStrict(text), strict);
+}
 
+INSTANTIATE_TEST_SUITE_P(Texts, NumberReading,
+                         testing::Values(Reading {"2640", 2640, 2640}, Reading {"007", 7, 7},
+                                         Reading {" 1 ", 1, 1}, Reading {"-0", 0, 0},
+                                         Reading {"-5", -5, -5}, Reading {"2.5", 2.5, 2.5},
+                                         Reading {"1e3", 1000, 1000}, Reading {"", 0, mismatch},
+                                         Reading {"abc", 0, mismatch},
+                                         Reading {"12abc", 12, mismatch},
+                                         Reading {"1 1", 1, mismatch}, Reading {"1e", 1, mismatch},
+                                         Reading {"inf", 0, mismatch}));
+
+TEST(NumberReading, PastEveryDoubleIsInfinityOrAnOverflowAndTooSmallIsZero)
+{
+    EXPECT_EQ(logic::readLenient(std::string(400, '9')), std::numeric_limits<double>::infinity());
+    EXPECT_THROW(logic::readStrict("-1e999"), logic::Overflow);
+    EXPECT_EQ(logic::readStrict("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(logic::readStrict("5e-400"), 0.0);
+    EXPECT_EQ(logic::readLenient("-0.001e-999999999999"), 0.0);
+    // The count line: the counter's lenient reading as a whole number, and no singular.
+    EXPECT_EQ(logic::countLine("1"), "en 1 movimientos");
+    EXPECT_EQ(logic::countLine("") + logic::countLine("007") + logic::countLine("-0"),
+              "en 0 movimientosen 7 movimientosen 0 movimientos");
+    EXPECT_EQ(logic::countLine("1e15"), "en 1000000000000000 movimientos");
+}
+
+// Command16 starts on cell 16 like tile n on cell n; rows do not wrap. A "0" into a cell flag
+// sets the blank coordinates to that cell inside the write, Left before Top. Nothing but the
+// exact text "0" does: no trimming, no number reading.
+TEST(BoardCell, StartsTakenAndTakesTheBlankCoordinatesWhenEmptied)
+{
+    const char *neighbours[] = {
+        "2 5",     "1 3 6",     "2 4 7",      "3 8",     "1 6 9", "2 5 7 10", "3 6 8 11", "4 7 12",
+        "5 10 13", "6 9 11 14", "7 10 12 15", "8 11 16", "9 14",  "10 13 15", "11 14 16", "12 15"};
+    EXPECT_EQ(Board().text(logic::Text1) + Board().text(logic::Text2) + Board().text(47), "00");
+    for (int cell = 1; cell <= 16; ++cell) {
+        SCOPED_TRACE(cell);
+        Board board;
+        const std::string left = logic::decimalText(lines[(cell - 1) % 4]);
+        const std::string top = logic::decimalText(lines[(cell - 1) / 4]);
+        EXPECT_EQ(logic::decimalText(board.left(cell)) + "," + logic::decimalText(board.top(cell)),
+                  left + "," + top);
+        std::string around;
+        for (int n : logic::neighboursOf(cell))
+            around += (around.empty() ? "" : " ") + std::to_string(n);
+        EXPECT_EQ(around, neighbours[cell - 1]);
+        Recorder recorder(board);
+        for (const char *text : {"1", "00", " 0", "0 ", "0.0", "-0", "", "o", "0"})
+            board.setText(logic::cellFlagField(cell), text);
+        recorder.log.push_back("returned");
+        EXPECT_EQ(Log(recorder.log.end() - 4, recorder.log.end()),
+                  (Log {"Text" + std::to_string(15 + cell) + "=0", "Text47=" + left,
+                        "Text48=" + top, "returned"}));
+        EXPECT_EQ(recorder.log.size(), 12u) << "only \"0\" moves the blank coordinates";
+    }
+}
+
+// Tile 3 stands in cell 7 and cell 11 is empty; tile 7 is in cell 3 and tile 11 in cell 16.
+constexpr Layout threeAboveEmpty {1, 2, 7, 4, 5, 6, 3, 8, 9, 10, 0, 12, 13, 14, 15, 11};
+
+Log clickLog(Board board, int tile)
+{
     Recorder recorder(board);
-    board.setText(flagField, "0");
-    recorder.log.push_back("write returned");
-    EXPECT_EQ(recorder.log,
-              (Log {"Text" + std::to_string(flagField) + "=0", std::string("Text47=") + left,
-                    std::string("Text48=") + top, "write returned"}));
+    board.clickTile(tile);
+    return recorder.log;
+}
+
+TEST(TileMove, WritesOfOneMoveInFullAndOfAnInconsistentBoardAsTheyStand)
+{
+    // The button goes first, to the empty place as it stood; the "0" into the cell it left moves
+    // the blank coordinates, which the blank marker then follows.
+    Board board = game(threeAboveEmpty, "5");
+    EXPECT_EQ(clickLog(board, 3), (Log {"Command3.Left=1920", "Command3.Top=1920", "Text34=11",
+                                        "Text26=1", "Text22=0", "Text47=1920", "Text48=1200",
+                                        "Command16.Left=1920", "Command16.Top=1200", "Text2=6"}));
+    // A neighbour reading neither 1 nor 0 lets the tile jump but names no new cell for it; two
+    // empty neighbours are both filled and the last one wins.
+    board.setText(26, "2");
+    EXPECT_EQ(clickLog(board, 3),
+              (Log {"Command3.Left=1920", "Command3.Top=1920", "Text22=0", "Text47=1920",
+                    "Text48=1200", "Command16.Left=1920", "Command16.Top=1200", "Text2=6"}));
+    board.setText(26, "0");
+    board.setText(21, "0");
+    EXPECT_EQ(clickLog(board, 3),
+              (Log {"Command3.Left=1200", "Command3.Top=1200", "Text34=6", "Text21=1", "Text34=11",
+                    "Text26=1", "Text22=0", "Text47=1920", "Text48=1200", "Command16.Left=1920",
+                    "Command16.Top=1200", "Text2=6"}));
+}
+
+// {field set on a start-up board (every tile home, none can move), its text, tile clicked,
+// the log}: a click counts on from the counter's lenient reading; the solved test passes only
+// if the game flag reads 1. Tile 5 in cell 5 with cell 2 empty: a position that is not a whole
+// 2..16 is handled with cell 1's neighbours, so the tile jumps into cell 2.
+using Click = std::tuple<int, const char *, int, Log>;
+using ClickOn = testing::TestWithParam<Click>;
+const Log solvedAtOne {"Text2=1", "congratulations 1"};
+const Log jumps {"Command5.Left=1200", "Command5.Top=480", "Text36=2",   "Text17=1",
+                 "Text16=0",           "Text47=480",       "Text48=480", "Command16.Left=480",
+                 "Command16.Top=480",  "Text2=1"};
+
+TEST_P(ClickOn, CountsSolvesOrMovesByTheFieldsAsTheyRead)
+{
+    const auto &[field, text, tile, log] = GetParam();
+    Board board =
+        field < 30 ? Board() : game({1, 0, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 2});
+    board.setText(field, text);
+    EXPECT_EQ(clickLog(board, tile), log);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    AllCells, BoardCell,
-    testing::Values(
-        Cell {1, 16, "480", "480", {2, 5}}, Cell {2, 17, "1200", "480", {1, 3, 6}},
-        Cell {3, 18, "1920", "480", {2, 4, 7}}, Cell {4, 19, "2640", "480", {3, 8}},
-        Cell {5, 20, "480", "1200", {1, 6, 9}}, Cell {6, 21, "1200", "1200", {2, 5, 7, 10}},
-        Cell {7, 22, "1920", "1200", {3, 6, 8, 11}}, Cell {8, 23, "2640", "1200", {4, 7, 12}},
-        Cell {9, 24, "480", "1920", {5, 10, 13}}, Cell {10, 25, "1200", "1920", {6, 9, 11, 14}},
-        Cell {11, 26, "1920", "1920", {7, 10, 12, 15}}, Cell {12, 27, "2640", "1920", {8, 11, 16}},
-        Cell {13, 28, "480", "2640", {9, 14}}, Cell {14, 29, "1200", "2640", {10, 13, 15}},
-        Cell {15, 30, "1920", "2640", {11, 14, 16}}, Cell {16, 31, "2640", "2640", {12, 15}}),
-    [](const auto &p) { return "cell" + std::to_string(std::get<0>(p.param)); });
+    Fields, ClickOn,
+    testing::Values(Click {1, "0", 1, {"Text2=1"}}, Click {1, "", 1, {"Text2=1"}},
+                    Click {1, "2", 1, {"Text2=1"}}, Click {1, "1", 1, solvedAtOne},
+                    Click {1, " 1", 1, solvedAtOne}, Click {2, "41", 1, {"Text2=42"}},
+                    Click {2, "abc", 1, {"Text2=1"}}, Click {2, "12abc", 1, {"Text2=13"}},
+                    Click {19, "0", 5, {"Text2=1"}}, Click {24, "0", 8, {"Text2=1"}},
+                    Click {36, "", 5, jumps}, Click {36, "1", 5, jumps}, Click {36, "17", 5, jumps},
+                    Click {36, "2.5", 5, jumps}, Click {36, "5", 5, {"Text2=1"}},
+                    Click {36, " 5", 5, {"Text2=1"}}, Click {36, "5.0", 5, {"Text2=1"}}));
 
-TEST(BoardStartUp, HasNoEmptyPlaceAndNoGame)
+TEST(TileMove, TheSolvingClickCountsAndTheGameStaysArmed)
 {
-    const Board board;
-    EXPECT_EQ(board.text(logic::Text47), "");
-    EXPECT_EQ(board.text(logic::Text48), "");
-    EXPECT_EQ(board.text(logic::Text1), "0");
-    EXPECT_EQ(board.text(logic::Text2), "0");
-}
-
-// Only the exact text "0" marks a cell empty: no trimming, no number reading. Neither in another
-// cell's flag nor in the empty cell's own does any other text touch the blank coordinates.
-using CellFlagRule = testing::TestWithParam<const char *>;
-
-TEST_P(CellFlagRule, TextsOtherThanExactlyZeroLeaveTheBlankCoordinates)
-{
-    Board board;
-    board.setText(28, "0");
+    Board board = game({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0, 15}, "41");
     Recorder recorder(board);
-    board.setText(19, GetParam());
-    board.setText(28, GetParam());
-    EXPECT_EQ(recorder.log,
-              (Log {std::string("Text19=") + GetParam(), std::string("Text28=") + GetParam()}));
+    for (int tile : {15, 1, 12, 12}) // home; cannot move; out of place; home again
+        board.clickTile(tile);
+    EXPECT_EQ(recorder.log[recorder.log.size() - 1], "congratulations 45");
+    EXPECT_EQ(std::count_if(recorder.log.begin(), recorder.log.end(),
+                            [](const std::string &e) { return e.starts_with("congrat"); }),
+              3);
 }
 
-INSTANTIATE_TEST_SUITE_P(NotZero, CellFlagRule,
-                         testing::Values("1", "00", " 0", "0 ", "0.0", "-0", "", "o"));
+// A failing read stops the click, and nothing is rolled back: every neighbour is read before
+// anything is written, also after the empty one; a flag turned corrupt once the button has moved
+// stops the second pass; a counter past every number stops the click after the move.
+TEST(TileMove, FailuresStopTheClickAndKeepTheWritesBeforeThem)
+{
+    Board before = game({1, 2, 0, 4, 5, 6, 3, 8, 9, 10, 11, 12, 13, 14, 15, 7}, "5");
+    before.setText(26, ""); // tile 3's last neighbour; its first, cell 3, is empty
+    EXPECT_THROW(clickLog(before, 3), logic::TypeMismatch);
+    Recorder untouched(before);
+    EXPECT_THROW(before.clickTile(3), logic::TypeMismatch);
+    EXPECT_EQ(untouched.log, Log {});
+
+    Board between = game(threeAboveEmpty, "5");
+    Recorder recorder(between);
+    recorder.then = [&between](const std::string &entry) {
+        if (entry == "Command3.Top=1920")
+            between.setText(21, "x");
+    };
+    EXPECT_THROW(between.clickTile(3), logic::TypeMismatch);
+    EXPECT_EQ(recorder.log, (Log {"Command3.Left=1920", "Command3.Top=1920", "Text21=x"}));
+
+    Board after = game(threeAboveEmpty, "1e309");
+    EXPECT_THROW(after.clickTile(3), logic::Overflow);
+    EXPECT_EQ(after.text(34) + " " + after.text(logic::Text2), "11 1e309");
+}
 
 } // namespace

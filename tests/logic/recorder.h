@@ -16,9 +16,9 @@ namespace testsupport {
 
 using Log = std::vector<std::string>;
 
-// Writes down every change the board reports, in the order it reports it: "Text34=11",
-// "Command3.Left=1920", "congratulations 42" (the counter as it reads when they are asked for).
-// `then`, if set, runs after each entry, inside the board's call.
+// Writes down every change the board reports, in its order: "Text34=11", "Command3.Left=1920",
+// "congratulations 42" (the counter as it reads then). `then`, if set, runs inside the board's
+// call after each entry.
 class Recorder : public logic::BoardObserver
 {
 public:
@@ -28,25 +28,21 @@ public:
         board.addObserver(this);
     }
     ~Recorder() override { m_board.removeObserver(this); }
-
     void fieldChanged(int field, const std::string &text) override
     {
         note("Text" + std::to_string(field) + "=" + text);
     }
-    void buttonLeftChanged(int button, float left) override { note(button, ".Left=", left); }
-    void buttonTopChanged(int button, float top) override { note(button, ".Top=", top); }
-    void congratulationsRequested() override
-    {
-        note("congratulations " + m_board.text(logic::Text2));
-    }
+    void buttonLeftChanged(int b, float left) override { note(b, ".Left=", left); }
+    void buttonTopChanged(int b, float top) override { note(b, ".Top=", top); }
+    void congratulationsRequested() override { note("congratulations " + m_board.text(2)); }
 
     Log log;
     std::function<void(const std::string &)> then;
 
 private:
-    void note(int button, const char *side, float twips)
+    void note(int b, const char *side, float twips)
     {
-        note("Command" + std::to_string(button) + side + logic::decimalText(twips));
+        note("Command" + std::to_string(b) + side + logic::decimalText(twips));
     }
     void note(const std::string &entry)
     {
@@ -60,7 +56,6 @@ private:
 // Which tile stands on each cell, cell 1 first; 0 marks the empty place.
 using Layout = std::array<int, 16>;
 inline constexpr Layout homeLayout {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0};
-
 // The board's columns and rows in twips, written out rather than computed.
 inline constexpr std::array<float, 4> lines {480, 1200, 1920, 2640};
 
@@ -81,9 +76,9 @@ inline logic::Board game(const Layout &layout, const char *counter = "0")
     return board;
 }
 
-// The four rules a shuffled board keeps between two actions: one empty cell, the tiles on
-// distinct other cells, every button on its cell, the blank coordinates naming the empty cell.
-// `layout` gets the arrangement the tile positions describe.
+// The rules a shuffled board keeps between two actions: one empty cell, the tiles on distinct
+// other cells, every button on its cell, the blank coordinates naming the empty cell. `layout`
+// gets the arrangement the tile positions describe.
 inline testing::AssertionResult keepsInvariants(const logic::Board &board, Layout &layout)
 {
     const auto arrangement = [](const logic::Board &b) { // flags, positions, blank, buttons

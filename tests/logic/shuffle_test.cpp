@@ -1,3 +1,6 @@
+// The shuffle: what it writes in which order, its draws, and long seeded runs of shuffles and
+// clicks that must keep every rule of the board.
+
 #include "recorder.h"
 #include "tests/support/scripted.h"
 
@@ -5,6 +8,7 @@
 #include "logic/shuffle.h"
 
 #include <cmath>
+#include <random>
 #include <set>
 
 namespace {
@@ -12,40 +16,37 @@ namespace {
 using logic::Board;
 using namespace testsupport;
 
-using DrawnTile = testing::TestWithParam<std::pair<double, int>>;
-
-TEST_P(DrawnTile, SplitsTheUnitIntervalIntoFifteenTiles)
+TEST(Draws, SplitTheUnitIntervalIntoFifteenTilesAndReseedingKeepsThemApart)
 {
-    EXPECT_EQ(logic::drawnTile(GetParam().first), GetParam().second);
-}
-
-INSTANTIATE_TEST_SUITE_P(Draws, DrawnTile,
-                         testing::Values(std::pair {0.0, 1}, std::pair {0.0666, 1},
-                                         std::pair {0.0667, 2}, std::pair {0.9334, 15},
-                                         std::pair {std::nextafter(1.0, 0.0), 15}));
-
-// Boards a shuffle may start from: the start-up state, a game in progress and a corrupt one.
-Board startingBoard(std::string_view name)
-{
-    Board board;
-    if (name != "startUp")
-        board = game({5, 1, 2, 3, 9, 6, 7, 4, 13, 10, 11, 8, 14, 15, 0, 12}, "57");
-    if (name == "corrupt") {
-        board.setText(20, "0");
-        board.setText(25, "abc");
-        board.setText(logic::Text47, "x");
-        board.setText(logic::Text32, "16");
-        board.setText(logic::Text2, "");
-        board.setLeft(7, -5.0f);
+    EXPECT_EQ(logic::drawnTile(0.0) * 100 + logic::drawnTile(0.0666), 101);
+    EXPECT_EQ(logic::drawnTile(0.0667) * 100 + logic::drawnTile(0.9334), 215);
+    EXPECT_EQ(logic::drawnTile(std::nextafter(1.0, 0.0)), 15);
+    // The game's own source under a clock that never moves: a re-seed must not restart one
+    // sequence, or every press would draw the same tile.
+    logic::ClockSeededRandom random([] { return std::uint64_t {123456789}; });
+    std::set<int> tiles;
+    for (int i = 0; i < 1000; ++i) {
+        random.reseedFromClock();
+        const double r = random.draw();
+        ASSERT_TRUE(r >= 0.0 && r < 1.0) << r;
+        tiles.insert(logic::drawnTile(r));
     }
-    return board;
+    EXPECT_EQ(tiles.size(), 15u);
 }
 
 using Shuffle = testing::TestWithParam<const char *>;
 
 TEST_P(Shuffle, ResetsTheBoardMixesItAndStartsTheGame)
 {
-    Board board = startingBoard(GetParam());
+    Board board; // from the start-up state, a game in progress or a corrupt one
+    if (GetParam() != std::string("startUp"))
+        board = game({5, 1, 2, 3, 9, 6, 7, 4, 13, 10, 11, 8, 14, 15, 0, 12}, "57");
+    if (GetParam() == std::string("corrupt")) {
+        for (auto [field, text] :
+             {std::pair {20, "0"}, {25, "abc"}, {47, "x"}, {32, "16"}, {2, ""}})
+            board.setText(field, text);
+        board.setLeft(7, -5.0f);
+    }
     Recorder recorder(board);
     const Log &log = recorder.log;
     // The highest draw presses tile 15, then 11, 10 and 6 follow it; draws of 0 press tile 1.
@@ -61,33 +62,70 @@ TEST_P(Shuffle, ResetsTheBoardMixesItAndStartsTheGame)
                     "Text47=2640", "Text48=2640", "Text32=1", "Text46=15"}));
     // A re-seed before every one of the thousand draws, not once before them all.
     EXPECT_EQ(std::count(log.begin(), log.end(), "reseed"), 1000);
-    for (std::size_t i = 66; i < log.size(); ++i) {
-        if (log[i] == "draw") {
-            ASSERT_EQ(log[i - 1], "reseed") << "entry " << i;
-        }
-    }
+    for (std::size_t i = 66; i < log.size(); ++i)
+        ASSERT_TRUE(log[i] != "draw" || log[i - 1] == "reseed") << "entry " << i;
     EXPECT_EQ(Log(log.end() - 2, log.end()), (Log {"Text1=1", "Text2=0"}));
     Layout layout {};
     ASSERT_TRUE(keepsInvariants(board, layout));
     EXPECT_EQ(layout, (Layout {1, 2, 3, 4, 5, 0, 7, 8, 9, 6, 10, 12, 13, 14, 11, 15}));
 }
 
-INSTANTIATE_TEST_SUITE_P(StartingBoards, Shuffle, testing::Values("startUp", "midGame", "corrupt"),
-                         [](const auto &p) { return std::string(p.param); });
+INSTANTIATE_TEST_SUITE_P(StartingBoards, Shuffle, testing::Values("startUp", "midGame", "corrupt"));
 
-// The game's own source under a clock that never moves: each re-seed must not restart one
-// sequence, or every press would draw the same tile.
-TEST(ClockSeededRandom, DrawsEveryTileInRangeUnderAFrozenClock)
+// A 4-wide board can be solved when the tiles' inversions plus the empty place's distance from
+// the bottom row is even: a horizontal slide changes neither, a vertical one both by an odd number.
+bool solvable(const Layout &layout)
 {
-    logic::ClockSeededRandom random([] { return std::uint64_t {123456789}; });
-    std::set<int> tiles;
-    for (int i = 0; i < 1000; ++i) {
-        random.reseedFromClock();
-        const double r = random.draw();
-        ASSERT_TRUE(r >= 0.0 && r < 1.0) << r;
-        tiles.insert(logic::drawnTile(r));
+    int parity = 3 - int(std::find(layout.begin(), layout.end(), 0) - layout.begin()) / 4;
+    for (std::size_t i = 0; i < 16; ++i)
+        for (std::size_t j = i + 1; j < 16; ++j)
+            parity += layout[j] != 0 && layout[j] < layout[i];
+    return parity % 2 == 0;
+}
+
+struct Congratulations : logic::BoardObserver
+{
+    void congratulationsRequested() override { ++count; }
+    long count = 0;
+};
+
+// Seeded runs: a thousand shuffles, each followed by a hundred random clicks, half of them next to
+// the empty cell. Every click counts, only the solved board congratulates, and the rules hold.
+TEST(ShuffleProperty, ShufflesAndClicksKeepEveryRuleOfTheBoard)
+{
+    std::uint64_t tick = 99;
+    logic::ClockSeededRandom random([&tick] { return tick += 15625; });
+    std::mt19937 pick(7);
+    Congratulations congratulations;
+    Board board;
+    board.addObserver(&congratulations);
+    std::set<int> emptyCells;
+    long solves = 0;
+    for (int run = 1; run <= 1000; ++run) {
+        logic::shuffle(board, random);
+        Layout expected {};
+        ASSERT_TRUE(keepsInvariants(board, expected)) << "after shuffle " << run;
+        ASSERT_TRUE(solvable(expected)) << "after shuffle " << run;
+        ASSERT_EQ(board.text(logic::Text1) + "/" + board.text(logic::Text2), "1/0");
+        for (int click = 1; click <= 100; ++click) {
+            const int empty =
+                int(std::find(expected.begin(), expected.end(), 0) - expected.begin());
+            int at = click % 2 ? int(pick() % 16) : empty + std::array {-4, -1, 1, 4}[pick() % 4];
+            if (at < 0 || at > 15 || at == empty)
+                at = (empty + 1 + int(pick() % 15)) % 16;
+            board.clickTile(expected[std::size_t(at)]);
+            if ((at / 4 == empty / 4 && std::abs(at - empty) == 1) || std::abs(at - empty) == 4)
+                std::swap(expected[std::size_t(at)], expected[std::size_t(empty)]);
+            solves += expected == homeLayout;
+        }
+        Layout actual {};
+        ASSERT_TRUE(keepsInvariants(board, actual)) << "after run " << run;
+        ASSERT_EQ(actual, expected) << "after run " << run;
+        ASSERT_EQ(board.text(logic::Text2), "100");
+        ASSERT_EQ(congratulations.count, solves);
+        emptyCells.insert(int(std::find(actual.begin(), actual.end(), 0) - actual.begin()));
     }
-    EXPECT_EQ(tiles.size(), 15u);
+    EXPECT_EQ(emptyCells.size(), 16u); // the walk wanders over the whole board
 }
 
 } // namespace

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Installs, with apt-get and only when missing, what building, running and testing the game need on
-# Debian 12. Non-interactive; does nothing when everything is already there.
+# Installs, with apt-get and only when missing, what building and playing the game need on
+# Debian 12; with --test, what its tests need as well. Non-interactive; does nothing when
+# everything is already there.
+#   tools/install-deps.sh [--test] [more packages...]
 set -euo pipefail
 
 packages=(
     # build
-    cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libgtest-dev
-    libgmock-dev libbenchmark-dev
-    # run: Qt's Spanish texts, the metric-compatible fonts the windows are laid out for
+    cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    # play: Qt's Spanish texts, the metric-compatible fonts the windows are laid out for
     qt6-translations-l10n fonts-liberation fonts-dejavu-core
-    # test: a display and a window manager for the played-through check, and tools for it
+)
+tests=(
+    # the suites and the benchmarks
+    libgtest-dev libgmock-dev libbenchmark-dev clang-format
+    # a display and a window manager for the played-through check, and tools for it
     xvfb xauth openbox xdotool x11-utils imagemagick binutils-mingw-w64-x86-64 python3-pil
     tesseract-ocr tesseract-ocr-spa
     # package: the menu entry and metainfo validators, the .deb's library dependencies, and the
@@ -18,6 +23,10 @@ packages=(
     # fuzz the number readings: clang with libFuzzer and the sanitizer runtimes
     clang libclang-rt-14-dev
 )
+if [ "${1:-}" = --test ]; then
+    packages+=("${tests[@]}")
+    shift
+fi
 packages+=("$@")
 
 missing=()

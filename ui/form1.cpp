@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "logic/shuffle.h"
+#include "ui/accessible.h"
 #include "ui/browser.h"
 #include "ui/handcursor.h"
 #include "ui/handler.h"
@@ -8,6 +9,7 @@
 #include "ui/picturebox.h"
 #include "ui/picturebutton.h"
 #include "ui/program.h"
+#include "ui/tileboard.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -24,6 +26,9 @@ namespace {
 constexpr int clientWidth = 3810;
 constexpr int clientHeight = 4440;
 constexpr int buttonSize = 725;
+// Cell 1's Left and Top, and the step from one cell to the next.
+constexpr int boardOrigin = 480;
+constexpr int cellPitch = 720;
 constexpr QRgb tileFace = qRgb(247, 222, 165);
 constexpr QRgb blankFace = qRgb(255, 255, 255);
 // The partner banner, below the board: Left, Top, Width, Height.
@@ -94,15 +99,22 @@ Form1::Form1()
     setCentralWidget(area);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    // The board's buttons stand in a group of their own, from the client area's corner to the
+    // board's far edge, so their places are the same as in the client area.
+    auto *tiles = new TileBoard(area);
+    const int boardEnd = px(boardOrigin + 3 * cellPitch + buttonSize);
+    tiles->setGeometry(0, 0, boardEnd, boardEnd);
+
     for (int number = 1; number <= logic::Command16; ++number) {
         const bool blank = number == logic::Command16;
         const QPixmap picture =
             blank ? QPixmap() : QPixmap(QStringLiteral(":/ficha%1.jpg").arg(number));
-        auto *button = new PictureButton(blank ? blankFace : tileFace, picture, area);
+        auto *button = new PictureButton(blank ? blankFace : tileFace, picture, tiles);
         button->setObjectName(tileName(number));
         button->setAccessibleName(blank ? QStringLiteral("Lugar vacío") : QString::number(number));
         button->setGeometry(px(m_board.left(number)), px(m_board.top(number)), px(buttonSize),
                             px(buttonSize));
+        describePlace(button);
         if (!blank)
             connect(button, &QAbstractButton::clicked, this,
                     [this, number] { Command_Click(number); });
@@ -112,10 +124,15 @@ Form1::Form1()
     auto *image = new PictureBox(QPixmap(QStringLiteral(":/banner.gif")), PictureBox::Border::None,
                                  Qt::transparent, area);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setAccessibleName(QString::fromUtf8(identity::partnerName));
+    makeLink(image, QString::fromUtf8(identity::partnerName),
+             QString::fromUtf8(identity::partnerAddress));
     image->setGeometry(pxRect(banner[0], banner[1], banner[2], banner[3]));
     image->setCursor(handCursor());
     connect(image, &PictureBox::clicked, this, &Form1::Image1_Click);
+
+    // Nothing visible has the focus when the window opens: it rests on the client area, as on
+    // the hidden state fields at the head of the window's tab order; Tab takes it to Command1.
+    area->setFocus();
 
     m_board.addObserver(this);
     adjustSize(); // the menu bar's height is known only now; centring needs the whole size
@@ -143,7 +160,12 @@ void Form1::Command_Click(int tile)
 
 void Form1::mmezclar_Click()
 {
+    // A thousand presses would be a thousand places to tell a screen reader; it hears the end.
+    m_placesQuiet = true;
     runHandler(QStringLiteral("mmezclar_Click"), [&] { logic::shuffle(m_board, *m_random); });
+    m_placesQuiet = false;
+    for (int number = 1; number <= logic::Command16; ++number)
+        describePlace(button(number));
 }
 
 void Form1::mcontacto_Click()
@@ -173,12 +195,26 @@ void Form1::buttonLeftChanged(int number, float left)
 {
     PictureButton *b = button(number);
     b->move(px(left), b->y());
+    describePlace(b);
 }
 
 void Form1::buttonTopChanged(int number, float top)
 {
     PictureButton *b = button(number);
     b->move(b->x(), px(top));
+    describePlace(b);
+}
+
+void Form1::describePlace(PictureButton *b)
+{
+    if (m_placesQuiet)
+        return;
+    // A button's place, told to the screen reader as soon as it changes.
+    const int row = (b->y() - px(boardOrigin)) / px(cellPitch) + 1;
+    const int column = (b->x() - px(boardOrigin)) / px(cellPitch) + 1;
+    const QString place = placeDescription(row, column);
+    if (b->accessibleDescription() != place)
+        b->setAccessibleDescription(place);
 }
 
 void Form1::congratulationsRequested()

@@ -44,11 +44,13 @@ private:
     void buttonLeftChanged(int button, float left) override;
     void buttonTopChanged(int button, float top) override;
     void congratulationsRequested() override;
+    void describePlace(PictureButton *button);
 
     logic::Board m_board;
     logic::ClockSeededRandom m_clockRandom;
     logic::RandomSource *m_random = &m_clockRandom;
     std::array<PictureButton *, 17> m_buttons {};
+    bool m_placesQuiet = false;
 };
 
 } // namespace ui

@@ -2,7 +2,9 @@
 
 #include "logic/board.h"
 #include "logic/numbers.h"
+#include "ui/accessible.h"
 #include "ui/form1.h"
+#include "ui/frame.h"
 #include "ui/handler.h"
 #include "ui/layout.h"
 #include "ui/program.h"
@@ -48,6 +50,12 @@ Form2::Form2()
     setObjectName(QStringLiteral("Form2"));
     const auto controls = buildControls(client(), storedLayout);
     m_label2 = qobject_cast<QLabel *>(controls.value(QStringLiteral("Label2")));
+    // A screen reader hears the heading and the line as the eye reads them, blanks collapsed.
+    m_heading =
+        qobject_cast<Frame *>(controls.value(QStringLiteral("Frame1")))->caption().simplified();
+    m_line = qobject_cast<QLabel *>(controls.value(QStringLiteral("Label1")))->text().simplified();
+    // It tells and asks nothing: the focus stays where the player is, on the board.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     m_timer = makeTimer1(this, closeAfterMs);
     connect(m_timer, &QTimer::timeout, this, &Form2::Timer1_Timer);
@@ -60,6 +68,13 @@ void Form2::Form_Load()
 {
     const std::string counter = Program::current().form1().board().text(logic::Text2);
     m_label2->setText(QString::fromStdString(logic::countLine(counter)));
+    setAccessibleName(QStringLiteral("%1. %2 %3").arg(m_heading, m_line, m_label2->text()));
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    BorderedWindow::showEvent(event);
+    announce(this);
 }
 
 void Form2::Timer1_Timer()

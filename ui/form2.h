@@ -20,8 +20,13 @@ public:
     void Form_Load();
     void Timer1_Timer();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QLabel *m_label2;
+    QString m_heading;
+    QString m_line;
     QTimer *m_timer;
 };
 

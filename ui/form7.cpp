@@ -1,5 +1,6 @@
 #include "ui/form7.h"
 
+#include "ui/accessible.h"
 #include "ui/browser.h"
 #include "ui/handler.h"
 #include "ui/identity.h"
@@ -74,8 +75,10 @@ Form7::Form7()
     controls.value(QStringLiteral("Label6"))->raise();
     connect(qobject_cast<QAbstractButton *>(controls.value(QStringLiteral("Command1"))),
             &QAbstractButton::clicked, this, &Form7::Command1_Click);
-    connect(qobject_cast<PictureBox *>(controls.value(QStringLiteral("Picture2"))),
-            &PictureBox::clicked, this, &Form7::Picture2_Click);
+    auto *picture2 = qobject_cast<PictureBox *>(controls.value(QStringLiteral("Picture2")));
+    makeLink(picture2, QString::fromUtf8(identity::makerSite),
+             QString::fromUtf8(identity::makerAddress));
+    connect(picture2, &PictureBox::clicked, this, &Form7::Picture2_Click);
 }
 
 void Form7::Command1_Click()

@@ -2,11 +2,53 @@
 
 #include "ui/bevel.h"
 
+#include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace ui {
+
+namespace {
+
+// Focus cues stay hidden in a window until the keyboard is used to move about in it, as on the
+// desktops this game grew up on; once shown, they stay for the window's life.
+const char focusCuesProperty[] = "deslizadorFocusCues";
+
+bool isNavigationKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void showFocusCues(QWidget *widget)
+{
+    QWidget *window = widget->window();
+    if (window->property(focusCuesProperty).toBool())
+        return;
+    window->setProperty(focusCuesProperty, true);
+    if (QWidget *focus = window->focusWidget())
+        focus->update();
+}
+
+// The classic focus rectangle: a one-pixel line of every other pixel.
+void drawFocusCue(QPainter &p, QRect r)
+{
+    const QBrush dots(Qt::black, Qt::Dense4Pattern);
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), dots);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), dots);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), dots);
+    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), dots);
+}
+
+} // namespace
 
 PictureButton::PictureButton(QColor face, QPixmap picture, QWidget *parent)
     : QAbstractButton(parent)
@@ -14,6 +56,43 @@ PictureButton::PictureButton(QColor face, QPixmap picture, QWidget *parent)
     , m_picture(std::move(picture))
 {
     setFocusPolicy(Qt::StrongFocus);
+}
+
+bool PictureButton::event(QEvent *event)
+{
+    // Tab reaches here before Qt moves the focus on with it.
+    if (event->type() == QEvent::KeyPress &&
+        isNavigationKey(static_cast<QKeyEvent *>(event)->key()))
+        showFocusCues(this);
+    return QAbstractButton::event(event);
+}
+
+void PictureButton::focusInEvent(QFocusEvent *event)
+{
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        showFocusCues(this);
+    QAbstractButton::focusInEvent(event);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    // Space is the button's own (pressed on the key, clicked on its release); Enter clicks at once.
+    // The arrows go to the container: the board knows which button is next to which.
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        event->ignore();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
+    }
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
@@ -40,13 +119,8 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.setFont(font());
         p.drawText(r.translated(shift), Qt::AlignCenter, text());
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = r.adjusted(4, 4, -4, -4).translated(shift);
-        option.backgroundColor = m_face;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
-    }
+    if (hasFocus() && window()->property(focusCuesProperty).toBool())
+        drawFocusCue(p, r.adjusted(4, 4, -4, -4).translated(shift));
 }
 
 } // namespace ui

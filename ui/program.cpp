@@ -1,5 +1,6 @@
 #include "ui/program.h"
 
+#include "ui/accessible.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form7.h"
@@ -18,6 +19,7 @@ Program::Program()
 {
     Q_ASSERT(!currentProgram);
     currentProgram = this;
+    installAccessibility();
 }
 
 Program::~Program()

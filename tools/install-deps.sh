@@ -17,6 +17,8 @@ tests=(
     # a display and a window manager for the played-through check, and tools for it
     xvfb xauth openbox xdotool x11-utils imagemagick binutils-mingw-w64-x86-64 python3-pil
     tesseract-ocr tesseract-ocr-spa
+    # test: a real accessibility bus and a screen reader's view of the game
+    dbus-daemon at-spi2-core python3-pyatspi
     # package: the menu entry and metainfo validators, the .deb's library dependencies, and the
     # MinGW-w64 cross compiler that keeps the Windows-only code building
     desktop-file-utils appstream dpkg-dev g++-mingw-w64-x86-64

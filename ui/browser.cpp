@@ -35,23 +35,56 @@ QString SystemLauncher::start(const QString &commandLine, const QString &)
 
 #else
 
+namespace {
+
+// Openers still running, owned by the application object. At the end of the program they are
+// stopped without a word: the browser an opener has already started stays, and an opener's end
+// is no error once the game is over.
+void stopOpeners()
+{
+    const auto openers = QCoreApplication::instance()->findChildren<QProcess *>(
+        QStringLiteral("opener"), Qt::FindDirectChildrenOnly);
+    for (QProcess *process : openers) {
+        process->disconnect();
+        process->kill();
+        process->waitForFinished(1000);
+        delete process;
+    }
+}
+
+QString openerFailure(const QString &address, int code, QProcess::ExitStatus status)
+{
+    const QString what =
+        QStringLiteral("No se pudo abrir la página %1 en el navegador.\n").arg(address);
+    if (status != QProcess::NormalExit)
+        return what +
+               QStringLiteral("El programa que abre las páginas web terminó de forma anormal.");
+    return what + QStringLiteral("El programa que abre las páginas web terminó con el código %1.")
+                      .arg(code);
+}
+
+} // namespace
+
 QString SystemLauncher::start(const QString &, const QString &address)
 {
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty())
         return QStringLiteral("No se encontró xdg-open, el programa que abre las páginas web.");
+    static const bool stopAtQuit =
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, stopOpeners);
+    Q_UNUSED(stopAtQuit);
     // Watched, never waited for: an opener that gives up later (no browser set up, say) is
-    // still reported. If the game ends first, only the opener goes with it, not the browser.
+    // still reported while the game runs.
     auto *process = new QProcess(QCoreApplication::instance());
+    process->setObjectName(QStringLiteral("opener"));
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     QObject::connect(process, &QProcess::finished, process,
                      [process, address](int code, QProcess::ExitStatus status) {
+                         if (QCoreApplication::closingDown())
+                             return;
                          if (status != QProcess::NormalExit || code != 0)
                              reportError(QStringLiteral("xdg-open"),
-                                         QStringLiteral("No se pudo abrir la página %1: xdg-open "
-                                                        "terminó con el código %2.")
-                                             .arg(address)
-                                             .arg(code));
+                                         openerFailure(address, code, status));
                          process->deleteLater();
                      });
     process->start(opener, {address});
@@ -89,7 +122,7 @@ void openWebPage(const QString &handler, const QString &address)
 {
     const QString failure = launcher().start(browserCommandLine(address), address);
     if (!failure.isEmpty())
-        reportError(handler, QStringLiteral("No se pudo abrir la página %1 en el navegador. %2")
+        reportError(handler, QStringLiteral("No se pudo abrir la página %1 en el navegador.\n%2")
                                  .arg(address, failure));
 }
 

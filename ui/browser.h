@@ -27,8 +27,9 @@ public:
 };
 
 // On Windows: the command line as a new process, maximized with the focus (window style 3).
-// Elsewhere that browser does not exist; the address goes to the desktop's opener, xdg-open,
-// and an opener that fails afterwards is reported from "xdg-open".
+// Elsewhere that browser does not exist; the address goes to the desktop's opener, xdg-open.
+// An opener that fails afterwards is reported while the game runs; those still running when the
+// program ends are stopped without a word.
 class SystemLauncher : public Launcher
 {
 public:

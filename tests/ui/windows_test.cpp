@@ -5,6 +5,7 @@
 #include "ui/form7.h"
 #include "ui/frame.h"
 #include "ui/frmsplash.h"
+#include "ui/handler.h"
 #include "ui/picturebutton.h"
 
 #include <QAction>
@@ -15,9 +16,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <csignal>
 
 namespace {
 
@@ -168,6 +173,77 @@ TEST_F(Windows, TheSystemLauncherReportsAMissingOrFailingOpener)
     ASSERT_TRUE(waitUntil([&] { return !recorders.errors.empty(); }));
     EXPECT_TRUE(recorders.errors[0].contains(QStringLiteral("código 3")))
         << recorders.errors[0].toStdString();
+}
+
+// The system's launcher with an opener first on PATH that runs `body`.
+class Opener : public Windows
+{
+protected:
+    void install(const QByteArray &body)
+    {
+        QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+        ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+        opener.write("#!/bin/sh\n" + body + "\n");
+        opener.close();
+        opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        ui::setLauncher(nullptr);
+    }
+    QTemporaryDir bin;
+    ScopedEnv path {"PATH", bin.path().toLocal8Bit() + ":" + qgetenv("PATH")};
+};
+
+TEST_F(Opener, OneKilledBySignalIsSaidToHaveEndedAbnormally)
+{
+    install("kill -9 $$");
+    program.showForm1().Image1_Click();
+    ASSERT_TRUE(waitUntil([&] { return !recorders.errors.empty(); }));
+    EXPECT_EQ(recorders.errors[0].toStdString(),
+              "xdg-open: No se pudo abrir la página http://www.ludoteca.example/ en el "
+              "navegador.\nEl programa que abre las páginas web terminó de forma anormal.");
+}
+
+TEST_F(Opener, ThoseStillRunningAtTheEndAreStoppedWithoutAWord)
+{
+    const QString pids = bin.filePath(QStringLiteral("pids"));
+    install("echo $$ >> '" + pids.toLocal8Bit() + "'; exec sleep 60");
+    ui::Form1 &form = program.showForm1();
+    form.Image1_Click();
+    form.Image1_Click();
+    const auto started = [&pids] {
+        QFile file(pids);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    ASSERT_TRUE(waitUntil([&] { return started().count('\n') == 2; }));
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QApplication::exec();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(recorders.errors.empty());
+    EXPECT_TRUE(qApp->findChildren<QProcess *>().isEmpty());
+    for (const QByteArray &pid : started().trimmed().split('\n')) {
+        EXPECT_NE(::kill(pid.toInt(), 0), 0) << "opener " << pid.toStdString() << " still runs";
+    }
+}
+
+// The program's own message box blocks nothing and speaks to the player, not of handlers.
+TEST_F(Windows, TheErrorMessageSaysWhatFailedAndBlocksNothing)
+{
+    ui::setErrorReporter(nullptr);
+    recorders.failure = QStringLiteral("No se encontró xdg-open.");
+    ui::Form1 &form = oneMoveFromSolved();
+    form.Image1_Click();
+    QMessageBox *box = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("errorMessage") && window->isVisible())
+            box = qobject_cast<QMessageBox *>(window);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowModality(), Qt::NonModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(box->text().toStdString(),
+              "No se pudo abrir la página http://www.ludoteca.example/ en el navegador.");
+    EXPECT_FALSE(box->informativeText().contains(QStringLiteral("_Click")));
+    form.Command_Click(15);
+    EXPECT_NE(program.form2IfLoaded(), nullptr);
+    delete box;
 }
 
 TEST(WindowsStart, TheBrowserStartsMaximizedByItsFixedPath)

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -31,6 +33,40 @@ void skipBusAutolaunch()
         return;
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 }
+
+// While the application object is made, Qt's words are held back: a display that cannot be
+// opened (no server at DISPLAY, a malformed DISPLAY, no compositor at WAYLAND_DISPLAY) would end
+// it with a long English message about platform plugins. That case gets a plain one instead and
+// exit status 1; otherwise what was held back is passed on once the display is open.
+QtMessageHandler qtHandler = nullptr;
+QList<std::pair<QtMsgType, QString>> heldBack;
+
+void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        heldBack.append({type, message});
+        return;
+    }
+    QByteArray where;
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (!qEnvironmentVariableIsEmpty(name))
+            where += (where.isEmpty() ? "" : ", ") + QByteArray(name) + '=' + qgetenv(name);
+    std::fprintf(stderr,
+                 "Deslizador no pudo abrir la pantalla (%s): no hay ninguna ahí o no se puede "
+                 "usar. Sin pantalla, pruebe: xvfb-run -a Deslizador\n",
+                 where.isEmpty() ? "QT_QPA_PLATFORM" : where.constData());
+    Q_UNUSED(context);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void passOnHeldBack()
+{
+    qInstallMessageHandler(qtHandler);
+    for (const auto &[type, message] : std::as_const(heldBack))
+        qt_message_output(type, QMessageLogContext(), message);
+    heldBack.clear();
+}
 #endif
 
 } // namespace
@@ -45,8 +81,12 @@ int main(int argc, char *argv[])
         return 1;
     }
     skipBusAutolaunch();
+    qtHandler = qInstallMessageHandler(holdBack);
 #endif
     QApplication application(argc, argv);
+#if defined(Q_OS_LINUX)
+    passOnHeldBack();
+#endif
     QApplication::setApplicationName(QStringLiteral("Deslizador"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setDesktopFileName(QStringLiteral("deslizador"));

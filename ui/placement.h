@@ -4,7 +4,8 @@ class QWidget;
 
 namespace ui {
 
-// Puts a window, frame included, in the middle of the screen it is on.
+// Puts a window, frame included, in the middle of the screen it is on; one larger than the
+// screen goes to its top-left corner.
 void centreOnScreen(QWidget *window);
 
 } // namespace ui

@@ -7,6 +7,8 @@
 #include "ui/frmsplash.h"
 #include "ui/handler.h"
 #include "ui/picturebutton.h"
+#include "ui/placement.h"
+#include "ui/windowframe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -374,6 +377,22 @@ TEST_F(Windows, ResizingTheContactWindowMovesNoControl)
     contact.resize(contact.size() + QSize(60, 40));
     EXPECT_EQ(contact.client()->size(), QSize(356, 285));
     EXPECT_EQ(ok->geometry(), before);
+}
+
+TEST_F(Windows, AreCentredWithTheirFrameButNeverAboveOrLeftOfTheScreen)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QSize size : {QSize(200, 100), available.size() + QSize(160, 56)}) {
+        QWidget window;
+        window.resize(size);
+        ui::centreOnScreen(&window);
+        const QRect outer = window.geometry().marginsAdded(ui::expectedFrameMargins(&window));
+        if (size.width() < available.width()) {
+            EXPECT_EQ(outer.center(), available.center());
+        } else {
+            EXPECT_EQ(outer.topLeft(), available.topLeft()) << outer.x() << "," << outer.y();
+        }
+    }
 }
 
 } // namespace

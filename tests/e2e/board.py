@@ -1,12 +1,6 @@
-"""The game's windows as seen on the screen: which is which, and the board read from pixels.
-
-    from board import Board, kind_of
-    session = Session(..., kind_of)           # tells the windows apart by their sizes
-    board = Board(session, session.wait_window("board"))
-    board.learn(session.screenshot())         # while every tile is home, before any shuffle
-    layout = board.read()                     # tile in cell 1..16, 0 for the blank
-    session.click(*board.cell_centre(7))
-"""
+"""The game's windows on the screen: kind_of(window) tells them apart by their sizes; a Board
+reads the tiles from pixels once it has learnt them: board.learn(screenshot) while every tile
+is home, then board.read() gives the tile on cells 1..16, 0 for the blank."""
 
 from PIL import ImageChops, ImageStat
 
@@ -16,15 +10,14 @@ from xsession import Failure
 SPLASH, CONGRATULATIONS, CONTACT = (361, 246), (210, 149), (304, 253)
 BOARD_CLIENT = (254, 296)  # below the menu bar
 CELL, BOARD_ORIGIN, FACE_INSET = 48, 32, 6  # cell 1's top-left client pixel; inside the bevel
-BANNER = (51, 235, 156, 48)  # client pixels
+BANNER_CENTRE = (51 + 156 // 2, 235 + 48 // 2)  # client pixels
 CONTACT_OK = (4 + 80 + 168 + 17, 4 + 145 + 13 + 15)  # the OK button's centre
 
 
 def kind_of(window):
-    kinds = {SPLASH: "splash", CONGRATULATIONS: "congratulations", CONTACT: "contact"}
     if window.width == BOARD_CLIENT[0] and BOARD_CLIENT[1] < window.height < BOARD_CLIENT[1] + 60:
         return "board"
-    return kinds.get(window.size)
+    return {SPLASH: "splash", CONGRATULATIONS: "congratulations", CONTACT: "contact"}.get(window.size)
 
 
 def distance(a, b):
@@ -33,8 +26,6 @@ def distance(a, b):
 
 
 class Board:
-    """The board window's client area, read by comparing each cell with the home pictures."""
-
     def __init__(self, session, window):
         self.session, self.window = session, window
         self.left, self.top = window.x, window.y + window.height - BOARD_CLIENT[1]
@@ -45,11 +36,10 @@ class Board:
         return (x + inset, y + inset, x + CELL - inset, y + CELL - inset)
 
     def cell_centre(self, cell):
-        x0, y0, x1, y1 = self.cell_box(cell)
-        return ((x0 + x1) // 2, (y0 + y1) // 2)
+        return (self.cell_box(cell)[0] + CELL // 2, self.cell_box(cell)[1] + CELL // 2)
 
     def banner_centre(self):
-        return (self.left + BANNER[0] + BANNER[2] // 2, self.top + BANNER[1] + BANNER[3] // 2)
+        return (self.left + BANNER_CENTRE[0], self.top + BANNER_CENTRE[1])
 
     def area(self, image):
         return image.crop(self.cell_box(1)[:2] + self.cell_box(16)[2:]).tobytes()
@@ -65,11 +55,9 @@ class Board:
                       for j, b in self.references.items() if i < j)
         if nearest < 2:
             raise Failure(f"two cells look alike at start-up (distance {nearest:.1f})")
-        # A tile matches its own picture almost exactly; half the nearest pair's distance is safe.
-        self.threshold = nearest / 2
+        self.threshold = nearest / 2  # a tile matches its own picture almost exactly
 
     def read(self, image=None):
-        """The tile in each cell (0 for the blank), cell 1 first."""
         image = image or self.session.screenshot()
         layout = []
         for cell in range(1, 17):

@@ -5,7 +5,7 @@ Alt+M shuffles; the board, read from the screen, is solved by clicks, with some 
 one on the blank; the congratulations show the counted clicks (read by tesseract), are still there
 4 s after the last click and close by themselves; the contact window opens twice alike; the banner
 starts xdg-open once with the partner's address; Alt+S ends the program with status 0. Every
-window opens centred. Usage: play.py <executable> [--shots DIR] [--docs DIR] [--keep]
+window opens centred. Usage: play.py <executable> [<screenshots dir> [<docs dir>]]
 """
 
 import collections, os, re, subprocess, sys, time
@@ -120,11 +120,8 @@ def play(session):
         session.xdotool(*[a for cell, _, _ in batch for a in
                           ("mousemove", *board.cell_centre(cell), "sleep", 0.05, "click", 1)])
         session.park_pointer()
-        try:
-            wait_for(lambda: board.read() == batch[-1][1], "the board to follow", 10, 0.2)
-        except Failure:
-            raise Failure(f"after clicks on {[c for c, _, _ in batch]} the board reads "
-                          f"{board.read()}, not {batch[-1][1]}")
+        wait_for(lambda: board.read() == batch[-1][1],
+                 f"the board to read {batch[-1][1]} after clicks on {[c for c, *_ in batch]}", 10, 0.2)
         if session.find("congratulations"):
             raise Failure("the congratulations opened before the board was solved")
     final_click_at = time.monotonic()
@@ -161,10 +158,10 @@ def play(session):
                       f"{PARTNER_ADDRESS}")
 
     session.key_on(board_window, "alt+s")
-    if (status := session.exit_status(20)) != 0:
+    if (status := session.process.wait(20)) != 0:  # TimeoutExpired fails the run too
         raise Failure(f"the program ended with status {status} after Alt+S")
     log("Alt+S ended the program with status 0")
 
 
 if __name__ == "__main__":
-    sys.exit(run(play, kind_of, "Plays one whole game on a private X display."))
+    sys.exit(run(play, kind_of))

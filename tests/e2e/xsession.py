@@ -1,15 +1,11 @@
 """A private X session to play the game in: Xvfb with openbox, the program, xdotool input.
-
     def scenario(session):        # a Session on a fresh display, the program not started yet
         session.start()           # with a recording xdg-open first on PATH: session.opened()
-        board = session.wait_window("board")      # kinds as board.kind_of names them
-        session.key_on(board, "alt+m")            # raise Failure(...) to fail the run
-    sys.exit(run(scenario, board.kind_of, "what it proves"))
-The command line is `<executable> [--shots DIR] [--docs DIR] [--keep]`; a failed run keeps its
-working directory, with failure.png and every process's log.
+        session.key_on(session.wait_window("board"), "alt+m")  # raise Failure to fail the run
+    sys.exit(run(scenario, board.kind_of))  # a failed run keeps failure.png and the logs
 """
 
-import argparse, collections, io, os, re, shutil, subprocess, tempfile, time
+import collections, io, os, re, shutil, subprocess, sys, tempfile, time
 
 from PIL import Image
 
@@ -107,12 +103,6 @@ class Session:
         path = os.path.join(self.workdir, "opened")
         return open(path).read().splitlines() if os.path.exists(path) else []
 
-    def exit_status(self, timeout):
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            raise Failure(f"the program still runs {timeout} s later")
-
     # --- the screen ---
 
     def windows(self):
@@ -181,24 +171,23 @@ class Session:
         self.xdotool("mousemove", x, y, "sleep", 0.05, "click", 1)
 
 
-def run(scenario, kind_of, description):
-    """Command line, display, program and clean-up around `scenario(session)`; the exit status."""
-    parser = argparse.ArgumentParser(description=description)
-    parser.add_argument("executable")
-    parser.add_argument("--shots", help="directory for the screenshots (default: a temporary one)")
-    parser.add_argument("--docs", help="where DESLIZADOR_UPDATE_SCREENSHOTS=1 copies them")
-    parser.add_argument("--keep", action="store_true", help="keep the working directory")
-    args = parser.parse_args()
+def run(scenario, kind_of, description=""):
+    """Display, program and clean-up around `scenario(session)`; the exit status. The command
+    line: <executable> [<screenshots dir> [<dir they are copied to, with
+    DESLIZADOR_UPDATE_SCREENSHOTS=1, after a pass>]]; a failed run keeps its working directory."""
+    executable, *dirs = sys.argv[1:]
+    log(description or scenario.__name__)
     workdir = tempfile.mkdtemp(prefix="deslizador-e2e-")
-    os.makedirs(args.shots or workdir, exist_ok=True)
-    session = Session(os.path.abspath(args.executable), workdir, args.shots or workdir, kind_of)
+    shots = dirs[0] if dirs else workdir
+    os.makedirs(shots, exist_ok=True)
+    session = Session(os.path.abspath(executable), workdir, shots, kind_of)
     try:
         session.open_display()
         scenario(session)
         status = 0
     except (Failure, OSError, subprocess.SubprocessError) as failure:
-        print(f"FAIL: {failure}", flush=True)
-        status, args.keep = 1, True
+        print(f"FAIL: {failure}\nworking directory kept: {workdir}", flush=True)
+        status = 1
         try:
             session.screenshot().save(os.path.join(workdir, "failure.png"))
         except Exception as error:  # the display may be gone too
@@ -206,13 +195,11 @@ def run(scenario, kind_of, description):
     finally:
         session.close()
     if status and session.process:
-        print("program's output:\n" + open(os.path.join(workdir, "program.log"), errors="replace").read()[-4000:])
-    if not status and args.docs and os.environ.get("DESLIZADOR_UPDATE_SCREENSHOTS") == "1":
+        print("program's output:\n" + open(f"{workdir}/program.log", errors="replace").read()[-4000:])
+    if not status and len(dirs) > 1 and os.environ.get("DESLIZADOR_UPDATE_SCREENSHOTS") == "1":
         for name, path in session.saved.items():
-            shutil.copyfile(path, os.path.join(args.docs, name))
-    if args.keep:
-        print(f"working directory kept: {workdir}")
-    else:
+            shutil.copyfile(path, os.path.join(dirs[1], name))
+    if not status:
         shutil.rmtree(workdir, ignore_errors=True)
     print("FAIL" if status else "PASS", flush=True)
     return status

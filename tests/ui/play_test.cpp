@@ -1,10 +1,15 @@
-// Playing through the real widgets: clicks on the buttons, the menu, the congratulations.
+// Playing through the real widgets: clicks on the buttons, the menu, the congratulations, and a
+// long session whose every round must give back every window it made (under
+// -fsanitize=address, LeakSanitizer checks at exit that nothing else stayed behind either).
 
 #include "tests/support/ui.h"
 #include "ui/form2.h"
+#include "ui/form7.h"
+#include "ui/frmsplash.h"
 #include "ui/picturebutton.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QTimer>
 
@@ -104,6 +109,42 @@ TEST_F(Play, ACorruptFlagStopsTheClickWithAMessageAndAShuffleRepairsIt)
     click(form.button(15));
     EXPECT_NE(program.form2IfLoaded(), nullptr);
     EXPECT_EQ(recorders.errors.size(), 1u);
+}
+
+// One game from start to "Salir", with every window opened and closed on the way.
+void playOneSession()
+{
+    ui::Program program;
+    ScriptedRandom draws = oneMoveFromHome();
+    program.showSplash().Timer1_Timer();
+    ASSERT_NE(program.form1IfLoaded(), nullptr);
+    ui::Form1 *form = &shuffledBoard(program, draws);
+    click(form->button(15));
+    ASSERT_NE(program.form2IfLoaded(), nullptr);
+    program.form2IfLoaded()->Timer1_Timer();
+    form->mcontacto_Click();
+    ASSERT_NE(program.form7IfLoaded(), nullptr);
+    program.form7IfLoaded()->Command1_Click();
+    form->close(); // the last window: the program ends; showing the board loads a fresh one
+    form = &program.showForm1();
+    form->mcontacto_Click();
+    form->mmezclar_Click();
+    form->msalir_Click();
+    EXPECT_FALSE(program.anyLoaded());
+}
+
+TEST(Session, EveryWindowGoesAwayAfterHundredsOfRounds)
+{
+    Recorders recorders;
+    for (int round = 0; round < 300 && !testing::Test::HasFatalFailure(); ++round) {
+        SCOPED_TRACE(round);
+        playOneSession();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_TRUE(QApplication::topLevelWidgets().isEmpty()) << "after round " << round;
+    }
+    EXPECT_TRUE(recorders.errors.empty()) << recorders.errors.front().toStdString();
+    EXPECT_TRUE(recorders.commandLines.empty());
 }
 
 } // namespace

@@ -8,15 +8,26 @@ namespace {
 
 void drawRing(QPainter &p, QRect box, BevelRing ring)
 {
-    p.setPen(ring.topLeft);
-    p.drawLine(box.topLeft(), box.topRight() - QPoint(1, 0));
-    p.drawLine(box.topLeft(), box.bottomLeft() - QPoint(0, 1));
-    p.setPen(ring.bottomRight);
-    p.drawLine(box.bottomLeft(), box.bottomRight());
-    p.drawLine(box.topRight(), box.bottomRight());
+    fillLine(p, box.topLeft(), box.topRight() - QPoint(1, 0), ring.topLeft);
+    fillLine(p, box.topLeft(), box.bottomLeft() - QPoint(0, 1), ring.topLeft);
+    fillLine(p, box.bottomLeft(), box.bottomRight(), ring.bottomRight);
+    fillLine(p, box.topRight(), box.bottomRight(), ring.bottomRight);
 }
 
 } // namespace
+
+void fillLine(QPainter &p, QPoint from, QPoint to, QColor color)
+{
+    p.fillRect(QRect(from, to).normalized(), color);
+}
+
+void drawOutline(QPainter &p, QRect box, QColor color)
+{
+    fillLine(p, box.topLeft(), box.topRight(), color);
+    fillLine(p, box.bottomLeft(), box.bottomRight(), color);
+    fillLine(p, box.topLeft(), box.bottomLeft(), color);
+    fillLine(p, box.topRight(), box.bottomRight(), color);
+}
 
 void drawBevel(QPainter &p, QRect box, BevelRing outer, BevelRing inner)
 {

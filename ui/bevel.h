@@ -29,4 +29,12 @@ struct BevelRing
 // A two-pixel bevel along the lines of `box`: `outer` on them, `inner` one pixel inside.
 void drawBevel(QPainter &p, QRect box, BevelRing outer, BevelRing inner);
 
+// A one-pixel line around the inside of `box`.
+void drawOutline(QPainter &p, QRect box, QColor color);
+
+// Every line here is filled as whole pixels rather than stroked with a pen: a stroked one-pixel
+// line stands half a pixel off its place at twice the scale, and covers a row of the picture
+// inside it.
+void fillLine(QPainter &p, QPoint from, QPoint to, QColor color);
+
 } // namespace ui

@@ -55,8 +55,7 @@ void BorderedWindow::paintEvent(QPaintEvent *)
     QPainter p(this);
     const QRect r = rect().adjusted(0, 0, -1, -1);
     if (m_border == Border::Single) {
-        p.setPen(classic::darkShadow);
-        p.drawRect(r);
+        drawOutline(p, rect(), classic::darkShadow);
         return;
     }
     // Raised: light top-left and dark bottom-right outside, white and grey inside them, the

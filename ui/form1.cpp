@@ -6,6 +6,7 @@
 #include "ui/handcursor.h"
 #include "ui/handler.h"
 #include "ui/identity.h"
+#include "ui/picture.h"
 #include "ui/picturebox.h"
 #include "ui/picturebutton.h"
 #include "ui/program.h"
@@ -41,7 +42,7 @@ class BoardArea : public QWidget
 public:
     explicit BoardArea(QWidget *parent)
         : QWidget(parent)
-        , m_photo(QStringLiteral(":/fondo.jpg"))
+        , m_photo(picture(QStringLiteral(":/fondo.jpg")))
     {
         setFixedSize(px(clientWidth), px(clientHeight));
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -107,9 +108,9 @@ Form1::Form1()
 
     for (int number = 1; number <= logic::Command16; ++number) {
         const bool blank = number == logic::Command16;
-        const QPixmap picture =
-            blank ? QPixmap() : QPixmap(QStringLiteral(":/ficha%1.jpg").arg(number));
-        auto *button = new PictureButton(blank ? blankFace : tileFace, picture, tiles);
+        const QPixmap digits =
+            blank ? QPixmap() : picture(QStringLiteral(":/ficha%1.jpg").arg(number));
+        auto *button = new PictureButton(blank ? blankFace : tileFace, digits, tiles);
         button->setObjectName(tileName(number));
         button->setAccessibleName(blank ? QStringLiteral("Lugar vacío") : QString::number(number));
         button->setGeometry(px(m_board.left(number)), px(m_board.top(number)), px(buttonSize),
@@ -121,7 +122,7 @@ Form1::Form1()
         m_buttons[static_cast<std::size_t>(number)] = button;
     }
 
-    auto *image = new PictureBox(QPixmap(QStringLiteral(":/banner.gif")), PictureBox::Border::None,
+    auto *image = new PictureBox(picture(QStringLiteral(":/banner.gif")), PictureBox::Border::None,
                                  Qt::transparent, area);
     image->setObjectName(QStringLiteral("Image1"));
     makeLink(image, QString::fromUtf8(identity::partnerName),

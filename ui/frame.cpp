@@ -22,10 +22,8 @@ void Frame::paintEvent(QPaintEvent *)
     // A caption sits on the top edge, which then runs through the middle of its text.
     const int edgeTop = m_caption.isEmpty() ? 0 : metrics.height() / 2;
     const QRect box = rect().adjusted(0, edgeTop, -1, -1);
-    p.setPen(classic::shadow);
-    p.drawRect(box.adjusted(0, 0, -1, -1));
-    p.setPen(classic::highlight);
-    p.drawRect(box.adjusted(1, 1, 0, 0));
+    drawOutline(p, box, classic::shadow);
+    drawOutline(p, box.adjusted(1, 1, 1, 1), classic::highlight);
     if (!m_caption.isEmpty()) {
         const QRect text(8, 0, metrics.horizontalAdvance(m_caption), metrics.height());
         p.fillRect(text, m_background);

@@ -2,6 +2,7 @@
 
 #include "ui/frame.h"
 #include "ui/handcursor.h"
+#include "ui/picture.h"
 #include "ui/picturebox.h"
 #include "ui/picturebutton.h"
 #include "ui/twips.h"
@@ -51,12 +52,12 @@ QWidget *makeControl(const Control &c, QWidget *parent, QWidget *client)
                                                                   : PictureBox::Border::None;
         const QColor background =
             c.background ? QColor::fromRgb(*c.background) : windowBackground(client);
-        return new PictureBox(QPixmap(QString::fromLatin1(c.picture)), border, background, parent);
+        return new PictureBox(picture(QString::fromLatin1(c.picture)), border, background, parent);
     }
     case Control::Kind::Button: {
         auto *button = new PictureButton(
             QColor::fromRgb(c.background.value_or(0xFFFFFF)),
-            c.picture ? QPixmap(QString::fromLatin1(c.picture)) : QPixmap(), parent);
+            c.picture ? picture(QString::fromLatin1(c.picture)) : QPixmap(), parent);
         button->setText(text);
         QPalette palette = button->palette();
         palette.setColor(QPalette::ButtonText, color);

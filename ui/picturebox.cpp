@@ -38,8 +38,7 @@ void PictureBox::paintEvent(QPaintEvent *)
     p.drawPixmap(QPoint(b, b), m_picture);
     p.setClipping(false);
     if (m_border == Border::Flat) {
-        p.setPen(classic::darkShadow);
-        p.drawRect(r.adjusted(0, 0, -1, -1));
+        drawOutline(p, r, classic::darkShadow);
     } else if (m_border == Border::Sunken) {
         drawBevel(p, r, {classic::shadow, classic::highlight},
                   {classic::darkShadow, classic::light});

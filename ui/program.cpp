@@ -25,10 +25,7 @@ Program::Program()
 Program::~Program()
 {
     m_ended = true;
-    delete m_form2;
-    delete m_form7;
-    delete m_splash;
-    delete m_form1;
+    std::apply([](auto &...slot) { (delete slot.data(), ...); }, m_windows);
     // Windows unloaded earlier and still waiting for deletion go now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     currentProgram = nullptr;
@@ -40,77 +37,66 @@ Program &Program::current()
     return *currentProgram;
 }
 
-template<class Window>
-Window &Program::load(QPointer<Window> &slot)
+void Program::present(QWidget *window)
 {
-    if (!slot)
-        slot = new Window();
-    return *slot;
-}
-
-template<class Window>
-Window &Program::show(QPointer<Window> &slot)
-{
-    Window &window = load(slot);
-    if (!window.isVisible()) {
-        window.ensurePolished();
-        centreOnScreen(&window);
-        window.show();
-    }
-    return window;
+    window->ensurePolished();
+    centreOnScreen(window);
+    window->show();
 }
 
 FrmSplash &Program::showSplash()
 {
-    return show(m_splash);
+    return show<FrmSplash>();
 }
 Form1 &Program::showForm1()
 {
-    return show(m_form1);
+    return show<Form1>();
 }
 Form2 &Program::showForm2()
 {
-    return show(m_form2);
+    return show<Form2>();
 }
 Form7 &Program::showForm7()
 {
-    return show(m_form7);
+    return show<Form7>();
 }
 Form1 &Program::form1()
 {
-    return load(m_form1);
+    return load<Form1>();
 }
-
 FrmSplash *Program::splashIfLoaded() const
 {
-    return m_splash;
+    return loaded<FrmSplash>();
 }
 Form1 *Program::form1IfLoaded() const
 {
-    return m_form1;
+    return loaded<Form1>();
 }
 Form2 *Program::form2IfLoaded() const
 {
-    return m_form2;
+    return loaded<Form2>();
 }
 Form7 *Program::form7IfLoaded() const
 {
-    return m_form7;
+    return loaded<Form7>();
 }
 
 void Program::unload(QWidget *window)
 {
     if (!window)
         return;
-    if (window == m_splash)
-        m_splash = nullptr;
-    else if (window == m_form1)
-        m_form1 = nullptr;
-    else if (window == m_form2)
-        m_form2 = nullptr;
-    else if (window == m_form7)
-        m_form7 = nullptr;
-    else
+    const bool forgotten = std::apply(
+        [window](auto &...slot) {
+            auto forget = [window](auto &one) {
+                if (one != window)
+                    return false;
+                one = nullptr;
+                return true;
+            };
+            return (forget(slot) || ...);
+        },
+        m_windows);
+    if (!forgotten)
         return;
     window->hide();
     window->deleteLater();
@@ -122,9 +108,8 @@ void Program::unload(QWidget *window)
 
 void Program::end()
 {
-    for (QWidget *window : {static_cast<QWidget *>(m_form2), static_cast<QWidget *>(m_form7),
-                            static_cast<QWidget *>(m_splash), static_cast<QWidget *>(m_form1)})
-        unload(window);
+    // Each is unloaded from a copy: unloading clears its slot.
+    std::apply([this](auto... slot) { (unload(slot), ...); }, m_windows);
     if (!m_ended) {
         m_ended = true;
         emit finished();
@@ -133,7 +118,7 @@ void Program::end()
 
 bool Program::anyLoaded() const
 {
-    return m_splash || m_form1 || m_form2 || m_form7;
+    return std::apply([](const auto &...slot) { return (!slot.isNull() || ...); }, m_windows);
 }
 
 } // namespace ui

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <tuple>
+
 namespace ui {
 
 class Form1;
@@ -25,14 +27,21 @@ public:
     static Program &current();
 
     // Make visible: load if needed, then show. A window already shown stays as it is.
+    template<class Window>
+    Window &show();
+    // Loaded (built from its layout, its load code run), not shown.
+    template<class Window>
+    Window &load();
+    template<class Window>
+    Window *loaded() const;
+
+    // The same for each window by its name, as the program and its tests call them.
     FrmSplash &showSplash();
     Form1 &showForm1();
     Form2 &showForm2();
     Form7 &showForm7();
-
     // The board window, loaded (not shown) if it is not: the congratulations read its counter.
     Form1 &form1();
-
     FrmSplash *splashIfLoaded() const;
     Form1 *form1IfLoaded() const;
     Form2 *form2IfLoaded() const;
@@ -52,16 +61,39 @@ signals:
     void finished();
 
 private:
-    template<class Window>
-    Window &load(QPointer<Window> &slot);
-    template<class Window>
-    Window &show(QPointer<Window> &slot);
+    // Each window's slot, in the order the program's end unloads them: the board last, since the
+    // others read it. A new window is one more slot here.
+    std::tuple<QPointer<Form2>, QPointer<Form7>, QPointer<FrmSplash>, QPointer<Form1>> m_windows;
+    // Centres a window that is not shown and shows it.
+    static void present(QWidget *window);
 
-    QPointer<FrmSplash> m_splash;
-    QPointer<Form1> m_form1;
-    QPointer<Form2> m_form2;
-    QPointer<Form7> m_form7;
     bool m_ended = false;
 };
+
+// A window's type is enough to find its slot; using one needs the window's own header.
+
+template<class Window>
+Window &Program::load()
+{
+    QPointer<Window> &slot = std::get<QPointer<Window>>(m_windows);
+    if (!slot)
+        slot = new Window();
+    return *slot;
+}
+
+template<class Window>
+Window &Program::show()
+{
+    Window &window = load<Window>();
+    if (!window.isVisible())
+        present(&window);
+    return window;
+}
+
+template<class Window>
+Window *Program::loaded() const
+{
+    return std::get<QPointer<Window>>(m_windows);
+}
 
 } // namespace ui

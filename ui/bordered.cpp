@@ -1,6 +1,7 @@
 #include "ui/bordered.h"
 
 #include "ui/bevel.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -26,16 +27,17 @@ int thickness(BorderedWindow::Border border)
 
 } // namespace
 
-BorderedWindow::BorderedWindow(QSize clientPixels, Border border, QColor background,
-                               Qt::WindowFlags flags)
-    : QWidget(nullptr, flags | Qt::FramelessWindowHint)
-    , m_border(border)
-    , m_thickness(thickness(border))
+BorderedWindow::BorderedWindow(const Design &design, std::span<const Control> storedLayout)
+    : QWidget(nullptr, design.type | Qt::FramelessWindowHint)
+    , m_border(design.border)
+    , m_thickness(thickness(design.border))
     , m_client(new QWidget(this))
 {
+    setObjectName(QString::fromLatin1(design.name));
     setAttribute(Qt::WA_QuitOnClose, false);
+    const QSize clientPixels(px(design.clientWidth), px(design.clientHeight));
     const QSize frame(2 * m_thickness, 2 * m_thickness);
-    if (border == Border::Sizable) {
+    if (m_border == Border::Sizable) {
         resize(clientPixels + frame);
         setMinimumSize(frame + QSize(1, 1));
         setMouseTracking(true);
@@ -46,8 +48,9 @@ BorderedWindow::BorderedWindow(QSize clientPixels, Border border, QColor backgro
     m_client->setGeometry(QRect(QPoint(m_thickness, m_thickness), clientPixels));
     m_client->setAutoFillBackground(true);
     QPalette palette = m_client->palette();
-    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Window, QColor::fromRgb(design.background));
     m_client->setPalette(palette);
+    m_controls = buildControls(m_client, storedLayout);
 }
 
 void BorderedWindow::paintEvent(QPaintEvent *)

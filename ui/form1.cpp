@@ -3,9 +3,11 @@
 #include "logic/shuffle.h"
 #include "ui/accessible.h"
 #include "ui/browser.h"
-#include "ui/handcursor.h"
+#include "ui/form2.h"
+#include "ui/form7.h"
 #include "ui/handler.h"
 #include "ui/identity.h"
+#include "ui/layout.h"
 #include "ui/picture.h"
 #include "ui/picturebox.h"
 #include "ui/picturebutton.h"
@@ -23,17 +25,60 @@ namespace ui {
 
 namespace {
 
+using Kind = Control::Kind;
+
 // The board window's stored layout, twips. The client area lies below the menu bar.
 constexpr int clientWidth = 3810;
 constexpr int clientHeight = 4440;
 constexpr int buttonSize = 725;
 // Cell 1's Left and Top, and the step from one cell to the next.
-constexpr int boardOrigin = 480;
-constexpr int cellPitch = 720;
-constexpr QRgb tileFace = qRgb(247, 222, 165);
-constexpr QRgb blankFace = qRgb(255, 255, 255);
-// The partner banner, below the board: Left, Top, Width, Height.
-constexpr int banner[] = {765, 3525, 2340, 720};
+constexpr int boardOrigin = logic::cellLeft(1);
+constexpr int cellPitch = logic::cellLeft(2) - logic::cellLeft(1);
+constexpr QRgb tileFace = 0xF7DEA5;
+constexpr QRgb blankFace = 0xFFFFFF;
+
+// A tile's button stands on its home cell, where a new board keeps it.
+constexpr Control tileButton(const char *name, int tile, const char *picture)
+{
+    return {.name = name,
+            .kind = Kind::Button,
+            .inside = nullptr,
+            .left = logic::cellLeft(tile),
+            .top = logic::cellTop(tile),
+            .width = buttonSize,
+            .height = buttonSize,
+            .background = tile == logic::Command16 ? blankFace : tileFace,
+            .picture = picture};
+}
+
+// The sixteen buttons, in the board's own group of controls.
+// clang-format off
+constexpr Control tileButtons[] = {
+    tileButton("Command1", 1, ":/ficha1.jpg"),
+    tileButton("Command2", 2, ":/ficha2.jpg"),
+    tileButton("Command3", 3, ":/ficha3.jpg"),
+    tileButton("Command4", 4, ":/ficha4.jpg"),
+    tileButton("Command5", 5, ":/ficha5.jpg"),
+    tileButton("Command6", 6, ":/ficha6.jpg"),
+    tileButton("Command7", 7, ":/ficha7.jpg"),
+    tileButton("Command8", 8, ":/ficha8.jpg"),
+    tileButton("Command9", 9, ":/ficha9.jpg"),
+    tileButton("Command10", 10, ":/ficha10.jpg"),
+    tileButton("Command11", 11, ":/ficha11.jpg"),
+    tileButton("Command12", 12, ":/ficha12.jpg"),
+    tileButton("Command13", 13, ":/ficha13.jpg"),
+    tileButton("Command14", 14, ":/ficha14.jpg"),
+    tileButton("Command15", 15, ":/ficha15.jpg"),
+    // The blank marker: white, no picture.
+    tileButton("Command16", logic::Command16, nullptr),
+};
+
+// The rest of the client area: the partner banner, below the board.
+constexpr Control storedLayout[] = {
+    { .name = "Image1", .kind = Kind::Image, .inside = nullptr, .left = 765, .top = 3525,
+        .width = 2340, .height = 720, .picture = ":/banner.gif", .handCursor = true },
+};
+// clang-format on
 
 // The client area: the photograph at its natural size from the top-left corner, cut off where
 // the window ends.
@@ -106,15 +151,11 @@ Form1::Form1()
     const int boardEnd = px(boardOrigin + 3 * cellPitch + buttonSize);
     tiles->setGeometry(0, 0, boardEnd, boardEnd);
 
+    const Controls buttons = buildControls(tiles, tileButtons);
     for (int number = 1; number <= logic::Command16; ++number) {
         const bool blank = number == logic::Command16;
-        const QPixmap digits =
-            blank ? QPixmap() : picture(QStringLiteral(":/ficha%1.jpg").arg(number));
-        auto *button = new PictureButton(blank ? blankFace : tileFace, digits, tiles);
-        button->setObjectName(tileName(number));
+        auto *button = buttons.at<PictureButton>(qPrintable(tileName(number)));
         button->setAccessibleName(blank ? QStringLiteral("Lugar vacío") : QString::number(number));
-        button->setGeometry(px(m_board.left(number)), px(m_board.top(number)), px(buttonSize),
-                            px(buttonSize));
         describePlace(button);
         if (!blank)
             connect(button, &QAbstractButton::clicked, this,
@@ -122,13 +163,9 @@ Form1::Form1()
         m_buttons[static_cast<std::size_t>(number)] = button;
     }
 
-    auto *image = new PictureBox(picture(QStringLiteral(":/banner.gif")), PictureBox::Border::None,
-                                 Qt::transparent, area);
-    image->setObjectName(QStringLiteral("Image1"));
+    auto *image = buildControls(area, storedLayout).at<PictureBox>("Image1");
     makeLink(image, QString::fromUtf8(identity::partnerName),
              QString::fromUtf8(identity::partnerAddress));
-    image->setGeometry(pxRect(banner[0], banner[1], banner[2], banner[3]));
-    image->setCursor(handCursor());
     connect(image, &PictureBox::clicked, this, &Form1::Image1_Click);
 
     // Nothing visible has the focus when the window opens: it rests on the client area, as on
@@ -171,7 +208,7 @@ void Form1::mmezclar_Click()
 
 void Form1::mcontacto_Click()
 {
-    runHandler(QStringLiteral("mcontacto_Click"), [] { Program::current().showForm7(); });
+    runHandler(QStringLiteral("mcontacto_Click"), [] { Program::current().show<Form7>(); });
 }
 
 void Form1::msalir_Click()
@@ -220,7 +257,7 @@ void Form1::describePlace(PictureButton *b)
 
 void Form1::congratulationsRequested()
 {
-    Program::current().showForm2();
+    Program::current().show<Form2>();
 }
 
 } // namespace ui

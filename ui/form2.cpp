@@ -9,7 +9,6 @@
 #include "ui/layout.h"
 #include "ui/program.h"
 #include "ui/timer1.h"
-#include "ui/twips.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -20,8 +19,6 @@ namespace {
 
 using Kind = Control::Kind;
 
-constexpr int clientWidth = 3060;
-constexpr int clientHeight = 2145;
 constexpr QRgb background = 0xF1E2BE;
 constexpr int closeAfterMs = 5000;
 
@@ -44,20 +41,16 @@ constexpr Control storedLayout[] = {
 } // namespace
 
 Form2::Form2()
-    : BorderedWindow(QSize(px(clientWidth), px(clientHeight)), Border::Dialog,
-                     QColor::fromRgb(background), Qt::Tool)
-{
-    setObjectName(QStringLiteral("Form2"));
-    const auto controls = buildControls(client(), storedLayout);
-    m_label2 = qobject_cast<QLabel *>(controls.value(QStringLiteral("Label2")));
+    : BorderedWindow({"Form2", 3060, 2145, Border::Dialog, Qt::Tool, background}, storedLayout)
+    , m_label2(controls().at<QLabel>("Label2"))
     // A screen reader hears the heading and the line as the eye reads them, blanks collapsed.
-    m_heading =
-        qobject_cast<Frame *>(controls.value(QStringLiteral("Frame1")))->caption().simplified();
-    m_line = qobject_cast<QLabel *>(controls.value(QStringLiteral("Label1")))->text().simplified();
+    , m_heading(controls().at<Frame>("Frame1")->caption().simplified())
+    , m_line(controls().at<QLabel>("Label1")->text().simplified())
+    , m_timer(makeTimer1(this, closeAfterMs))
+{
     // It tells and asks nothing: the focus stays where the player is, on the board.
     setAttribute(Qt::WA_ShowWithoutActivating);
 
-    m_timer = makeTimer1(this, closeAfterMs);
     connect(m_timer, &QTimer::timeout, this, &Form2::Timer1_Timer);
 
     runHandler(QStringLiteral("Form_Load"), [this] { Form_Load(); });
@@ -66,7 +59,7 @@ Form2::Form2()
 
 void Form2::Form_Load()
 {
-    const std::string counter = Program::current().form1().board().text(logic::Text2);
+    const std::string counter = Program::current().load<Form1>().board().text(logic::Text2);
     m_label2->setText(QString::fromStdString(logic::countLine(counter)));
     setAccessibleName(QStringLiteral("%1. %2 %3").arg(m_heading, m_line, m_label2->text()));
 }

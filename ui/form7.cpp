@@ -6,10 +6,9 @@
 #include "ui/identity.h"
 #include "ui/layout.h"
 #include "ui/picturebox.h"
+#include "ui/picturebutton.h"
 #include "ui/program.h"
-#include "ui/twips.h"
 
-#include <QAbstractButton>
 #include <QCloseEvent>
 
 namespace ui {
@@ -17,9 +16,6 @@ namespace ui {
 namespace {
 
 using Kind = Control::Kind;
-
-constexpr int clientWidth = 4440;
-constexpr int clientHeight = 3675;
 
 // The dedication ends with the partner's name; kept short so the line stays within two lines.
 constexpr char dedication[] = "Edición especial dedicada a nuestros amigos de Ludoteca";
@@ -65,17 +61,14 @@ constexpr Control storedLayout[] = {
 } // namespace
 
 Form7::Form7()
-    : BorderedWindow(QSize(px(clientWidth), px(clientHeight)), Border::Sizable,
-                     QColor::fromRgb(cream), Qt::Window)
+    : BorderedWindow({"Form7", 4440, 3675, Border::Sizable, Qt::Window}, storedLayout)
 {
-    setObjectName(QStringLiteral("Form7"));
-    const auto controls = buildControls(client(), storedLayout);
     // The e-mail address overlaps the foot of the author's name, whose label paints its own
     // background; the address, transparent, goes on top so that both stay readable.
-    controls.value(QStringLiteral("Label6"))->raise();
-    connect(qobject_cast<QAbstractButton *>(controls.value(QStringLiteral("Command1"))),
-            &QAbstractButton::clicked, this, &Form7::Command1_Click);
-    auto *picture2 = qobject_cast<PictureBox *>(controls.value(QStringLiteral("Picture2")));
+    controls().at("Label6")->raise();
+    connect(controls().at<PictureButton>("Command1"), &QAbstractButton::clicked, this,
+            &Form7::Command1_Click);
+    auto *picture2 = controls().at<PictureBox>("Picture2");
     makeLink(picture2, QString::fromUtf8(identity::makerSite),
              QString::fromUtf8(identity::makerAddress));
     connect(picture2, &PictureBox::clicked, this, &Form7::Picture2_Click);
@@ -86,16 +79,16 @@ void Form7::Command1_Click()
     runHandler(QStringLiteral("Command1_Click"), [this] { Program::current().unload(this); });
 }
 
-void Form7::Picture2_Click()
-{
-    const QString handler = QStringLiteral("Picture2_Click");
-    runHandler(handler, [&] { openWebPage(handler, QString::fromUtf8(identity::makerAddress)); });
-}
-
 void Form7::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Program::current().unload(this);
+}
+
+void Form7::Picture2_Click()
+{
+    const QString handler = QStringLiteral("Picture2_Click");
+    runHandler(handler, [&] { openWebPage(handler, QString::fromUtf8(identity::makerAddress)); });
 }
 
 } // namespace ui

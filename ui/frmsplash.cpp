@@ -1,11 +1,11 @@
 #include "ui/frmsplash.h"
 
+#include "ui/form1.h"
 #include "ui/handler.h"
 #include "ui/identity.h"
 #include "ui/layout.h"
 #include "ui/program.h"
 #include "ui/timer1.h"
-#include "ui/twips.h"
 
 #include <QTimer>
 
@@ -15,8 +15,6 @@ namespace {
 
 using Kind = Control::Kind;
 
-constexpr int clientWidth = 5385;
-constexpr int clientHeight = 3660;
 constexpr int showBoardAfterMs = 3000;
 
 // clang-format off
@@ -62,13 +60,9 @@ constexpr Control storedLayout[] = {
 } // namespace
 
 FrmSplash::FrmSplash()
-    : BorderedWindow(QSize(px(clientWidth), px(clientHeight)), Border::Single,
-                     QColor::fromRgb(cream), Qt::SplashScreen)
+    : BorderedWindow({"frmSplash", 5385, 3660, Border::Single, Qt::SplashScreen}, storedLayout)
+    , m_timer(makeTimer1(this, showBoardAfterMs))
 {
-    setObjectName(QStringLiteral("frmSplash"));
-    buildControls(client(), storedLayout);
-
-    m_timer = makeTimer1(this, showBoardAfterMs);
     connect(m_timer, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
     m_timer->start();
 }
@@ -77,7 +71,7 @@ void FrmSplash::Timer1_Timer()
 {
     runHandler(QStringLiteral("Timer1_Timer"), [this] {
         // The board comes up first, so the program always has a window loaded.
-        Program::current().showForm1();
+        Program::current().show<Form1>();
         Program::current().unload(this);
     });
 }

@@ -54,6 +54,9 @@ QWidget *makeControl(const Control &c, QWidget *parent, QWidget *client)
             c.background ? QColor::fromRgb(*c.background) : windowBackground(client);
         return new PictureBox(picture(QString::fromLatin1(c.picture)), border, background, parent);
     }
+    case Control::Kind::Image:
+        return new PictureBox(picture(QString::fromLatin1(c.picture)), PictureBox::Border::None,
+                              Qt::transparent, parent);
     case Control::Kind::Button: {
         auto *button = new PictureButton(
             QColor::fromRgb(c.background.value_or(0xFFFFFF)),
@@ -70,12 +73,16 @@ QWidget *makeControl(const Control &c, QWidget *parent, QWidget *client)
 
 } // namespace
 
-QHash<QString, QWidget *> buildControls(QWidget *client, std::span<const Control> controls)
+void Controls::missing(const char *name, const char *kind)
 {
-    QHash<QString, QWidget *> made;
+    qFatal("The window's layout has no %s named %s", kind, name);
+}
+
+Controls buildControls(QWidget *client, std::span<const Control> controls)
+{
+    Controls made;
     for (const Control &c : controls) {
-        QWidget *parent = c.inside ? made.value(QString::fromLatin1(c.inside)) : client;
-        Q_ASSERT(parent);
+        QWidget *parent = c.inside ? made.at(c.inside) : client;
         QWidget *widget = makeControl(c, parent, client);
         widget->setObjectName(QString::fromLatin1(c.name));
         widget->setFont(fontOf(c.font));
@@ -88,7 +95,7 @@ QHash<QString, QWidget *> buildControls(QWidget *client, std::span<const Control
         widget->setGeometry(geometry);
         if (c.handCursor)
             widget->setCursor(handCursor());
-        made.insert(widget->objectName(), widget);
+        made.m_byName.insert(widget->objectName(), widget);
     }
     return made;
 }

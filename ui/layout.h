@@ -21,7 +21,9 @@ struct Font
 
 struct Control
 {
-    enum class Kind { Frame, Label, Picture, Button };
+    // A picture box paints its background and its border; an image is a bare picture over
+    // whatever lies beneath it.
+    enum class Kind { Frame, Label, Picture, Image, Button };
     enum class Border { None, Flat, Sunken };
 
     const char *name;
@@ -51,7 +53,29 @@ inline constexpr Font arialBold {"Arial", 8.25, true};
 
 QFont fontOf(const Font &font);
 
-// Creates the controls on `client` and returns them by name.
-QHash<QString, QWidget *> buildControls(QWidget *client, std::span<const Control> controls);
+// The controls a window built from its layout, found by name and kind. A name that is missing
+// or names another kind of control stops the program with that name, the first time the window
+// is built, rather than leaving a null pointer for later.
+class Controls
+{
+public:
+    template<class Widget = QWidget>
+    Widget *at(const char *name) const
+    {
+        auto *widget = qobject_cast<Widget *>(m_byName.value(QLatin1String(name)));
+        if (!widget)
+            missing(name, Widget::staticMetaObject.className());
+        return widget;
+    }
+
+private:
+    friend Controls buildControls(QWidget *client, std::span<const Control> controls);
+    [[noreturn]] static void missing(const char *name, const char *kind);
+
+    QHash<QString, QWidget *> m_byName;
+};
+
+// Creates the controls on `client`, in the order of the table.
+Controls buildControls(QWidget *client, std::span<const Control> controls);
 
 } // namespace ui

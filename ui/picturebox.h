@@ -29,10 +29,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    bool m_pressed = false; // a left press began on it
     QPixmap m_picture;
     Border m_border;
     QColor m_background;
-    bool m_pressed = false;
 };
 
 } // namespace ui

@@ -60,18 +60,17 @@ PictureButton::PictureButton(QColor face, QPixmap picture, QWidget *parent)
 
 bool PictureButton::event(QEvent *event)
 {
-    // Tab reaches here before Qt moves the focus on with it.
+    // The cues come on with a navigation key (Tab reaches here before Qt moves the focus on with
+    // it) or with the focus arriving by Tab.
     if (event->type() == QEvent::KeyPress &&
         isNavigationKey(static_cast<QKeyEvent *>(event)->key()))
         showFocusCues(this);
+    if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            showFocusCues(this);
+    }
     return QAbstractButton::event(event);
-}
-
-void PictureButton::focusInEvent(QFocusEvent *event)
-{
-    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
-        showFocusCues(this);
-    QAbstractButton::focusInEvent(event);
 }
 
 void PictureButton::keyPressEvent(QKeyEvent *event)

@@ -17,7 +17,6 @@ public:
 
 protected:
     bool event(QEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 

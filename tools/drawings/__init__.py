@@ -1,0 +1,1 @@
+"""The drawings of the game's pictures, icons and cursor, each returned as an image in memory."""

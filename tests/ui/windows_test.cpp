@@ -141,39 +141,6 @@ INSTANTIATE_TEST_SUITE_P(Pictures, WebLink,
                                          Link {"Form7", "Picture2", "http://www.tornel.example/"}),
                          [](const auto &p) { return std::string(std::get<1>(p.param)); });
 
-TEST_F(Windows, AFailedStartIsToldInSpanishAndTheGameGoesOn)
-{
-    recorders.failure = QStringLiteral("No se encontró xdg-open.");
-    ui::Form1 &form = oneMoveFromSolved();
-    form.Image1_Click();
-    ASSERT_EQ(recorders.errors.size(), 1u);
-    EXPECT_TRUE(recorders.errors[0].startsWith(QStringLiteral(
-        "Image1_Click: No se pudo abrir la página http://www.ludoteca.example/ en el navegador.")))
-        << recorders.errors[0].toStdString();
-    form.Command_Click(15);
-    EXPECT_NE(program.form2IfLoaded(), nullptr);
-}
-
-TEST_F(Windows, TheSystemLauncherReportsAMissingOrFailingOpener)
-{
-    ui::setLauncher(nullptr); // the system's, the error recorder stays
-    {
-        ScopedEnv path("PATH", "/nonexistent");
-        EXPECT_TRUE(ui::launcher().start({}, {}).contains(QStringLiteral("xdg-open")));
-    }
-    QTemporaryDir bin;
-    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
-    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
-    opener.write("#!/bin/sh\nexit 3\n");
-    opener.close();
-    opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    ScopedEnv path("PATH", bin.path().toLocal8Bit() + ":" + qgetenv("PATH"));
-    program.showForm1().Image1_Click();
-    ASSERT_TRUE(waitUntil([&] { return !recorders.errors.empty(); }));
-    EXPECT_TRUE(recorders.errors[0].contains(QStringLiteral("código 3")))
-        << recorders.errors[0].toStdString();
-}
-
 // The system's launcher with an opener first on PATH that runs `body`.
 class Opener : public Windows
 {
@@ -190,6 +157,19 @@ protected:
     QTemporaryDir bin;
     ScopedEnv path {"PATH", bin.path().toLocal8Bit() + ":" + qgetenv("PATH")};
 };
+
+TEST_F(Opener, OneThatIsMissingOrFailsIsReported)
+{
+    install("exit 3");
+    {
+        ScopedEnv none("PATH", "/nonexistent");
+        EXPECT_TRUE(ui::launcher().start({}, {}).contains(QStringLiteral("xdg-open")));
+    }
+    program.showForm1().Image1_Click();
+    ASSERT_TRUE(waitUntil([&] { return !recorders.errors.empty(); }));
+    EXPECT_TRUE(recorders.errors[0].contains(QStringLiteral("código 3")))
+        << recorders.errors[0].toStdString();
+}
 
 TEST_F(Opener, OneKilledBySignalIsSaidToHaveEndedAbnormally)
 {

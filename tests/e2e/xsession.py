@@ -54,10 +54,12 @@ class Session:
             text += chunk
         os.close(read_end)
         self.env["DISPLAY"] = f":{int(text)}"
-        self.spawn("openbox", ["openbox", "--sm-disable"])
-        # The window manager is up once it announces itself on the root window.
-        wait_for(lambda: "_NET_SUPPORTING_WM_CHECK" in self.output("xprop", "-root"),
-                 "openbox to manage the display", 30)
+        openbox = self.spawn("openbox", ["openbox", "--sm-disable"])
+        def managed():  # once the window manager announces itself on the root window
+            if openbox.poll() is not None:
+                raise Failure(f"openbox ended with status {openbox.returncode}")
+            return "_NET_SUPPORTING_WM_CHECK" in self.output("xprop", "-root")
+        wait_for(managed, "openbox to manage the display", 60)
 
     def spawn(self, name, command, env=None, **options):
         process = subprocess.Popen([str(c) for c in command], env=env or self.env, cwd=self.workdir,

@@ -236,16 +236,12 @@ TEST(WindowsStart, TheBrowserStartsMaximizedByItsFixedPath)
 
 // --- as drawn ---
 
-QWidget *client(ui::Program &program, const std::string &window)
+QWidget *client(ui::Program &program, const std::string &window, ScriptedRandom &draws)
 {
-    if (window == "Form1")
-        return program.showForm1().centralWidget();
     if (window == "Form7")
         return program.showForm7().client();
     if (window == "frmSplash")
         return program.showSplash().client();
-    static testsupport::ScriptedRandom draws;
-    draws = oneMoveFromHome();
     shuffledBoard(program, draws).Command_Click(15);
     return program.form2IfLoaded()->client();
 }
@@ -259,7 +255,7 @@ class Looks : public Windows, public testing::WithParamInterface<Drawn>
 TEST_P(Looks, BackgroundAndTextsAsDrawn)
 {
     const auto [window, point, colour, texts] = GetParam();
-    QWidget *area = client(program, window);
+    QWidget *area = client(program, window, draws);
     EXPECT_EQ(area->grab().toImage().pixel(point) & 0xFFFFFF, colour)
         << std::hex << (area->grab().toImage().pixel(point) & 0xFFFFFF);
     QStringList shown;
@@ -313,7 +309,7 @@ std::pair<int, int> ink(QWidget *area, const char *label, QRgb colour)
 
 TEST_F(Windows, CongratulationsInRedAndDarkRedWithALargerHeading)
 {
-    QWidget *area = client(program, "Form2");
+    QWidget *area = client(program, "Form2", draws);
     const auto [red, redHeight] = ink(area, "Label1", 0xFF0000);
     const auto [darkRed, darkRedHeight] = ink(area, "Label2", 0xC00000);
     EXPECT_GT(red, 50);

@@ -53,10 +53,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links (Qt among them) come from dpkg-shlibdeps. Qt's X11 platform
 # and image-format plugins, which read the compiled-in pictures, ship in libqt6gui6, which that
 # brings in. What the linker cannot see: the fonts the windows are laid out for are needed;
-# Qt's own Spanish texts and the opener for web pages are wanted but the game runs without them.
+# Qt's own Spanish texts, the opener for web pages and Qt's Wayland platform (for Wayland
+# desktops; without it the game runs through XWayland) are wanted but the game runs without them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -8,8 +8,9 @@ set -euo pipefail
 packages=(
     # build
     cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-    # play: Qt's Spanish texts, the metric-compatible fonts the windows are laid out for
-    qt6-translations-l10n fonts-liberation fonts-dejavu-core
+    # play: Qt's Spanish texts, the metric-compatible fonts the windows are laid out for, Qt's
+    # Wayland platform
+    qt6-translations-l10n fonts-liberation fonts-dejavu-core qt6-wayland
 )
 tests=(
     # the suites and the benchmarks
@@ -17,8 +18,8 @@ tests=(
     # a display and a window manager for the played-through check, and tools for it
     xvfb xauth openbox xdotool x11-utils imagemagick binutils-mingw-w64-x86-64 python3-pil
     tesseract-ocr tesseract-ocr-spa
-    # test: a real accessibility bus and a screen reader's view of the game
-    dbus-daemon at-spi2-core python3-pyatspi
+    # a real accessibility bus and a screen reader's view of the game; a Wayland compositor
+    dbus-daemon at-spi2-core python3-pyatspi weston
     # package: the menu entry and metainfo validators, the .deb's library dependencies, and the
     # MinGW-w64 cross compiler that keeps the Windows-only code building
     desktop-file-utils appstream dpkg-dev g++-mingw-w64-x86-64

@@ -21,7 +21,7 @@ names() { tr ',|' '\n\n' <<<"$1" | sed 's/(.*)//; s/[[:space:]]//g'; }
 for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation fonts-dejavu-core; do
     names "$(field Depends)" | grep -qx "$p" || fail "Depends lacks $p"
 done
-for p in qt6-translations-l10n xdg-utils; do
+for p in qt6-translations-l10n xdg-utils qt6-wayland; do
     names "$(field Recommends)" | grep -qx "$p" || fail "Recommends lacks $p"
 done
 

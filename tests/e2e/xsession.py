@@ -87,18 +87,15 @@ class Session:
 
     def start(self, *arguments, **env):
         """Starts the program with a recording xdg-open first on PATH."""
-        bindir = os.path.join(self.workdir, "bin")
-        os.makedirs(bindir, exist_ok=True)
+        os.makedirs(bindir := os.path.join(self.workdir, "bin"), exist_ok=True)
         with open(os.path.join(bindir, "xdg-open"), "w") as f:
             f.write(f"#!/bin/sh\nprintf '%s\\n' \"$*\" >> '{self.workdir}/opened'\n")
             os.fchmod(f.fileno(), 0o755)
-        # Under a sanitizer: D-Bus's own connection buffer, never freed by libdbus, is not ours.
-        with open(os.path.join(self.workdir, "lsan.supp"), "w") as f:
+        with open(os.path.join(self.workdir, "lsan.supp"), "w") as f:  # libdbus's, not ours
             f.write("leak:libdbus-1.so\n")
         env = dict(self.env, PATH=bindir + ":" + self.env.get("PATH", "/usr/bin:/bin"),
                    LSAN_OPTIONS=f"suppressions={f.name}:print_suppressions=0", **env)
         self.process = self.spawn("program", [self.executable, *arguments], env)
-        log(f"started {self.executable} (pid {self.process.pid})")
 
     def opened(self):
         """What the program asked xdg-open to open, one entry a start."""
@@ -140,8 +137,8 @@ class Session:
     def framed(self, window):
         """The window's box on the screen with the window manager's frame around it."""
         text = self.output("xprop", "-id", window.id, "_NET_FRAME_EXTENTS", check=False)
-        left, right, top, bottom = ([int(n) for n in re.findall(r"\d+", text.partition("=")[2])]
-                                    + [0] * 4)[:4]
+        left, right, top, bottom = (list(map(int, re.findall(r"\d+", text.partition("=")[2])))
+                                    or [0] * 4)
         return (window.x - left, window.y - top, window.x + window.width + right,
                 window.y + window.height + bottom)
 
@@ -198,10 +195,10 @@ def run(scenario, kind_of, description=""):
         session.close()
     if status and session.process:
         print("program's output:\n" + open(f"{workdir}/program.log", errors="replace").read()[-4000:])
-    if not status and len(dirs) > 1 and os.environ.get("DESLIZADOR_UPDATE_SCREENSHOTS") == "1":
+    elif not status:
         for name, path in session.saved.items():
-            shutil.copyfile(path, os.path.join(dirs[1], name))
-    if not status:
+            if len(dirs) > 1 and os.environ.get("DESLIZADOR_UPDATE_SCREENSHOTS") == "1":
+                shutil.copyfile(path, os.path.join(dirs[1], name))
         shutil.rmtree(workdir, ignore_errors=True)
     print("FAIL" if status else "PASS", flush=True)
     return status

@@ -17,6 +17,7 @@ tests=(
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     # a display and a window manager for the played-through check, and tools for it
     xvfb xauth openbox xdotool x11-utils imagemagick binutils-mingw-w64-x86-64 python3-pil
+    python3-xlib
     tesseract-ocr tesseract-ocr-spa
     # a real accessibility bus and a screen reader's view of the game; a Wayland compositor
     dbus-daemon at-spi2-core python3-pyatspi weston

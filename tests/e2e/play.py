@@ -13,6 +13,7 @@ import collections, os, re, subprocess, sys, time
 from PIL import Image, ImageOps
 
 from board import CONTACT_OK, Board, distance, kind_of
+from storm import storm
 from solver import HOME, NEIGHBOURS, slide, solvable, solve
 from xsession import Failure, log, run, wait_for
 
@@ -157,6 +158,7 @@ def play(session):
         raise Failure(f"the banner started xdg-open with {session.opened()}, not once with "
                       f"{PARTNER_ADDRESS}")
 
+    storm(session, board)  # the opener started by the banner still waits
     session.key_on(board_window, "alt+s")
     if (status := session.process.wait(20)) != 0:  # TimeoutExpired fails the run too
         raise Failure(f"the program ended with status {status} after Alt+S")

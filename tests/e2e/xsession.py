@@ -86,10 +86,12 @@ class Session:
     # --- the program ---
 
     def start(self, *arguments, **env):
-        """Starts the program with a recording xdg-open first on PATH."""
+        """Starts the program with a recording xdg-open, that waits, first on PATH."""
         os.makedirs(bindir := os.path.join(self.workdir, "bin"), exist_ok=True)
         with open(os.path.join(bindir, "xdg-open"), "w") as f:
-            f.write(f"#!/bin/sh\nprintf '%s\\n' \"$*\" >> '{self.workdir}/opened'\n")
+            # It waits, as the generic xdg-open waits for the browser; it fails while ./fail exists.
+            f.write(f"#!/bin/sh\nprintf '%s\\n' \"$*\" >> '{self.workdir}/opened'\n"
+                    f"[ -e '{self.workdir}/fail' ] && exit 4\nexec sleep 60\n")
             os.fchmod(f.fileno(), 0o755)
         with open(os.path.join(self.workdir, "lsan.supp"), "w") as f:  # libdbus's, not ours
             f.write("leak:libdbus-1.so\n")

@@ -6,6 +6,7 @@
 #include "ui/form7.h"
 #include "ui/frmsplash.h"
 #include "ui/placement.h"
+#include "ui/windowgone.h"
 
 #include <QCoreApplication>
 
@@ -20,6 +21,7 @@ Program::Program()
     Q_ASSERT(!currentProgram);
     currentProgram = this;
     installAccessibility();
+    m_goneWatcher = std::make_unique<WindowGoneWatcher>(*this);
 }
 
 Program::~Program()

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <tuple>
 
 namespace ui {
@@ -12,6 +13,7 @@ class Form1;
 class Form2;
 class Form7;
 class FrmSplash;
+class WindowGoneWatcher;
 
 // The program's four windows, each a single instance held here. A window is loaded (built from
 // its layout, its load code run) when it is made visible while not loaded, and unloaded by its
@@ -68,6 +70,7 @@ private:
     static void present(QWidget *window);
 
     bool m_ended = false;
+    std::unique_ptr<WindowGoneWatcher> m_goneWatcher;
 };
 
 // A window's type is enough to find its slot; using one needs the window's own header.

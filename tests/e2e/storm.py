@@ -6,33 +6,39 @@ import collections, os, random, time
 
 from Xlib import X, display, protocol
 
-from board import BOARD_CLIENT, CONTACT_OK
+from board import BOARD_CLIENT
 from solver import NEIGHBOURS, slide, solvable
 from xsession import Failure, log, wait_for
 
-KEYS = ["alt+m", "alt+c", "Tab", "space", "Left", "Right", "Up", "Down", "Escape", "alt+F4"]
+KEYS = ["alt+m", "alt+c", "Tab", "space", "Left", "Right", "Up", "Down", "Escape"]
 
 
-def answers_ping(session, window, timeout=5.0):
-    """_NET_WM_PING sent to the window: does the program send it back to the root in time?"""
+def send(session, window, protocol_name, *data, answer_within=0.0):
+    """A WM_PROTOCOLS message to the window, as the window manager sends one; with answer_within,
+    whether the program sends it back to the root in time (Qt does so with a ping)."""
     x = display.Display(session.env["DISPLAY"])
     try:
         x.screen().root.change_attributes(event_mask=X.StructureNotifyMask)  # as Qt answers
-        ping, stamp = x.intern_atom("_NET_WM_PING"), int(time.time() * 1000) & 0xFFFFFFFF
+        values = [x.intern_atom(protocol_name), *data, 0, 0, 0, 0][:5]
         target = x.create_resource_object("window", window.id)
         target.send_event(protocol.event.ClientMessage(window=target, client_type=x.intern_atom(
-            "WM_PROTOCOLS"), data=(32, [ping, stamp, window.id, 0, 0])))
+            "WM_PROTOCOLS"), data=(32, values)))
         x.flush()
-        deadline = time.monotonic() + timeout
+        deadline = time.monotonic() + answer_within
         while time.monotonic() < deadline:
             while x.pending_events():
                 event = x.next_event()
-                if event.type == X.ClientMessage and list(event.data[1][:2]) == [ping, stamp]:
+                if event.type == X.ClientMessage and list(event.data[1]) == values:
                     return True
             time.sleep(0.02)
         return False
     finally:
         x.close()
+
+
+def answers_ping(session, window):
+    stamp = int(time.time() * 1000) & 0xFFFFFFFF
+    return send(session, window, "_NET_WM_PING", stamp, window.id, answer_within=5.0)
 
 
 def storm(session, board, seconds=20):
@@ -42,26 +48,35 @@ def storm(session, board, seconds=20):
     while time.monotonic() < end:
         window = rng.choice(session.windows())
         kind = session.kind_of(window)
-        key = rng.choice(KEYS)
         if rng.random() < 0.6:  # the board's client area only: its menu bar holds "Salir"
             top = window.y + (window.height - BOARD_CLIENT[1] if kind == "board" else 0)
             session.click(rng.randrange(window.x, window.x + window.width),
                           rng.randrange(top, window.y + window.height))
-        elif not (key == "alt+F4" and kind == "board"):  # closing the board ends the game
-            session.output("xdotool", "windowactivate", window.id, "key",
-                           "--clearmodifiers", key, check=False)
+        elif rng.random() < 0.2 and kind != "board":  # closing the board would end the game
+            send(session, window, "WM_DELETE_WINDOW")
+        else:
+            session.output("xdotool", "windowactivate", window.id, "key", "--clearmodifiers",
+                           rng.choice(KEYS), check=False)
     time.sleep(1)
     windows = session.windows()
-    kinds = collections.Counter(session.kind_of(w) for w in windows)
-    if any(n > 1 for n in kinds.values()) or kinds["board"] != 1:
+    kinds = collections.Counter(session.kind_of(w) or w.name for w in windows)  # a resized
+    if any(n > 1 for n in kinds.values()) or kinds["board"] != 1:  # contact is known by its title
         raise Failure(f"after the storm the windows are {windows}")
     for window in windows:
         if not answers_ping(session, window):
             raise Failure(f"{window} does not answer _NET_WM_PING after the storm")
-    if contact := session.find("contact"):
-        session.click(contact.x + CONTACT_OK[0], contact.y + CONTACT_OK[1])
-    session.wait_gone("contact", 10)
-    session.wait_gone("congratulations", 10)
+        if session.kind_of(window) != "board":
+            send(session, window, "WM_DELETE_WINDOW")
+    wait_for(lambda: len(session.windows()) == 1, "every window but the board to close", 15)
+    # A window destroyed by another client counts as closed: Alt+C shows the contact again.
+    for close in ("destroy", "WM_DELETE_WINDOW"):
+        session.key_on(board.window, "alt+c")
+        contact = session.wait_window("contact", 10)
+        if close == "destroy":
+            session.xdotool("windowclose", contact.id)
+        else:
+            send(session, contact, close)
+        session.wait_gone("contact", 10)
     session.park_pointer()
     if not solvable(layout := board.read()):
         raise Failure(f"after the storm the board reads {layout}, which cannot be solved")
@@ -69,7 +84,8 @@ def storm(session, board, seconds=20):
     fail = os.path.join(session.workdir, "fail")  # the opener fails while this exists
     open(fail, "w").close()
     session.click(*board.banner_centre())
-    box = wait_for(lambda: session.find(None), "the failed opener's message", 15)
+    box = wait_for(lambda: next((w for w in session.windows() if session.kind_of(w) != "board"),
+                                None), "the failed opener's message", 15)
     os.remove(fail)
     if "MODAL" in session.output("xprop", "-id", box.id, "_NET_WM_STATE"):
         raise Failure("the failed opener's message is modal")

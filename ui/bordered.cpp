@@ -56,7 +56,6 @@ BorderedWindow::BorderedWindow(const Design &design, std::span<const Control> st
 void BorderedWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QRect r = rect().adjusted(0, 0, -1, -1);
     if (m_border == Border::Single) {
         drawOutline(p, rect(), classic::darkShadow);
         return;
@@ -64,7 +63,7 @@ void BorderedWindow::paintEvent(QPaintEvent *)
     // Raised: light top-left and dark bottom-right outside, white and grey inside them, the
     // face colour in what is left.
     p.fillRect(rect(), classic::face);
-    drawBevel(p, r, {classic::face, classic::windowDarkShadow},
+    drawBevel(p, rect(), {classic::face, classic::windowDarkShadow},
               {classic::highlight, classic::shadow});
 }
 

@@ -9,20 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
-
-// The offscreen platform notes at every window that it cannot raise it or pass on size hints.
-void quietOffscreenNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (message.startsWith(QStringLiteral("This plugin does not support")))
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-    if (type == QtFatalMsg)
-        std::abort();
-}
 
 void BM_ShuffleOnShownBoard(benchmark::State &state)
 {
@@ -41,7 +28,6 @@ BENCHMARK(BM_ShuffleOnShownBoard)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char *argv[])
 {
-    qInstallMessageHandler(quietOffscreenNotes);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

@@ -1,6 +1,7 @@
 """A short storm on a played game (play.py): random clicks on every window, keys, the window
 manager's closes and banner clicks whose opener waits; then every window answers a ping, no window
-shows twice and the board is a valid one. Last, a failed opener's message blocks no tile."""
+shows twice, a window destroyed by another client counts as closed and the board is a valid one.
+Last, a failed opener's message blocks no tile."""
 
 import collections, os, random, time
 
@@ -13,16 +14,16 @@ from xsession import Failure, log, wait_for
 KEYS = ["alt+m", "alt+c", "Tab", "space", "Left", "Right", "Up", "Down", "Escape"]
 
 
-def send(session, window, protocol_name, *data, answer_within=0.0):
+def send(session, window, name, *data, answer_within=0.0):
     """A WM_PROTOCOLS message to the window, as the window manager sends one; with answer_within,
-    whether the program sends it back to the root in time (Qt does so with a ping)."""
+    whether the program sends it back to the root in time (as a ping is answered)."""
     x = display.Display(session.env["DISPLAY"])
     try:
-        x.screen().root.change_attributes(event_mask=X.StructureNotifyMask)  # as Qt answers
-        values = [x.intern_atom(protocol_name), *data, 0, 0, 0, 0][:5]
+        x.screen().root.change_attributes(event_mask=X.StructureNotifyMask)  # where Qt answers
+        values = [x.intern_atom(name), *data, 0, 0, 0, 0][:5]
         target = x.create_resource_object("window", window.id)
-        target.send_event(protocol.event.ClientMessage(window=target, client_type=x.intern_atom(
-            "WM_PROTOCOLS"), data=(32, values)))
+        target.send_event(protocol.event.ClientMessage(
+            window=target, client_type=x.intern_atom("WM_PROTOCOLS"), data=(32, values)))
         x.flush()
         deadline = time.monotonic() + answer_within
         while time.monotonic() < deadline:
@@ -34,11 +35,6 @@ def send(session, window, protocol_name, *data, answer_within=0.0):
         return False
     finally:
         x.close()
-
-
-def answers_ping(session, window):
-    stamp = int(time.time() * 1000) & 0xFFFFFFFF
-    return send(session, window, "_NET_WM_PING", stamp, window.id, answer_within=5.0)
 
 
 def storm(session, board, seconds=20):
@@ -58,31 +54,27 @@ def storm(session, board, seconds=20):
             session.output("xdotool", "windowactivate", window.id, "key", "--clearmodifiers",
                            rng.choice(KEYS), check=False)
     time.sleep(1)
-    windows = session.windows()
-    kinds = collections.Counter(session.kind_of(w) or w.name for w in windows)  # a resized
-    if any(n > 1 for n in kinds.values()) or kinds["board"] != 1:  # contact is known by its title
+    windows = session.windows()  # a resized contact window is known by its title
+    kinds = collections.Counter(session.kind_of(w) or w.name for w in windows)
+    if any(n > 1 for n in kinds.values()) or kinds["board"] != 1:
         raise Failure(f"after the storm the windows are {windows}")
     for window in windows:
-        if not answers_ping(session, window):
+        stamp = int(time.time() * 1000) & 0xFFFFFFFF
+        if not send(session, window, "_NET_WM_PING", stamp, window.id, answer_within=5.0):
             raise Failure(f"{window} does not answer _NET_WM_PING after the storm")
         if session.kind_of(window) != "board":
             send(session, window, "WM_DELETE_WINDOW")
+    session.key_on(board.window, "alt+c")  # destroyed by another client, it counts as closed
+    session.xdotool("windowclose", session.wait_window("contact", 15).id)
+    session.wait_gone("contact", 10)
+    session.key_on(board.window, "alt+c")
+    send(session, session.wait_window("contact", 10), "WM_DELETE_WINDOW")
     wait_for(lambda: len(session.windows()) == 1, "every window but the board to close", 15)
-    # A window destroyed by another client counts as closed: Alt+C shows the contact again.
-    for close in ("destroy", "WM_DELETE_WINDOW"):
-        session.key_on(board.window, "alt+c")
-        contact = session.wait_window("contact", 10)
-        if close == "destroy":
-            session.xdotool("windowclose", contact.id)
-        else:
-            send(session, contact, close)
-        session.wait_gone("contact", 10)
     session.park_pointer()
     if not solvable(layout := board.read()):
         raise Failure(f"after the storm the board reads {layout}, which cannot be solved")
 
-    fail = os.path.join(session.workdir, "fail")  # the opener fails while this exists
-    open(fail, "w").close()
+    open(fail := os.path.join(session.workdir, "fail"), "w").close()  # the opener fails now
     session.click(*board.banner_centre())
     box = wait_for(lambda: next((w for w in session.windows() if session.kind_of(w) != "board"),
                                 None), "the failed opener's message", 15)
@@ -90,8 +82,6 @@ def storm(session, board, seconds=20):
     if "MODAL" in session.output("xprop", "-id", box.id, "_NET_WM_STATE"):
         raise Failure("the failed opener's message is modal")
     session.xdotool("windowmove", "--sync", box.id, 0, 0)  # off the board
-    session.park_pointer()
     cell = NEIGHBOURS[layout.index(0) + 1][0]
-    session.click(*board.cell_centre(cell))
-    session.park_pointer()
+    session.xdotool("mousemove", *board.cell_centre(cell), "click", 1, "mousemove", 1, 1)
     wait_for(lambda: board.read() == slide(layout, cell), "a tile to move with the message up", 10)

@@ -6,7 +6,7 @@ Tab, the arrows and Space solve the board; the congratulations are announced wit
 the board keeps the focus, and show the same count. Usage: reader.py <executable>
 """
 
-import sys, time
+import contextlib, sys, time
 
 import pyatspi
 from gi.repository import GLib
@@ -14,28 +14,24 @@ from gi.repository import GLib
 from board import kind_of
 from play import PARTNER_ADDRESS, read_count
 from solver import HOME, NEIGHBOURS, slide, solve
-from xsession import Failure, log, run
+from xsession import Failure, client, log, run, wait_for
 
 heard = []  # (event, role, name, description), as a screen reader receives them
 
 
 def listen(event):
-    try:
-        heard.append((event.type, event.source.getRoleName(), event.source.name,
-                      event.source.description))
-    except Exception:  # gone before it could be asked
-        pass
+    with contextlib.suppress(Exception):  # gone before it could be asked
+        source = event.source
+        heard.append((event.type, source.getRoleName(), source.name, source.description))
 
 
 def waited(predicate, what, timeout=20):
-    context, deadline = GLib.MainContext.default(), time.monotonic() + timeout
-    while not (value := predicate()):
-        while context.iteration(False):
+    """wait_for, with the accessibility events delivered meanwhile."""
+    def delivered():
+        while GLib.MainContext.default().iteration(False):
             pass
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out after {timeout} s waiting for {what}")
-        time.sleep(0.02)
-    return value
+        return predicate()
+    return wait_for(delivered, what, timeout, 0.02)
 
 
 def find(node, role, name=None):
@@ -62,6 +58,7 @@ def arrows(start, goal):
 
 
 def game(session):
+    """A game by keyboard alone, as a screen reader meets it."""
     for kind in ("object:property-change:accessible-description", "object:state-changed:showing"):
         pyatspi.Registry.registerEventListener(listen, kind)
     session.start(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -81,12 +78,10 @@ def game(session):
 
     session.key_on(window, "alt+m")
     layout = waited(lambda: read(tablero) not in (None, HOME) and read(tablero), "Alt+M to mix")
-    blank = layout.index(0) + 1
-    cell = NEIGHBOURS[blank][0]
+    cell = NEIGHBOURS[blank := layout.index(0) + 1][0]
     tablero[cell - 1].queryAction().doAction(0)
-    told = ("object:property-change:accessible-description", "push button", str(layout[cell - 1]),
-            place(blank))
-    waited(lambda: told in heard, f"tile {told[2]} to tell its new place, {place(blank)}")
+    told = ("object:property-change:accessible-description", "push button", str(layout[cell - 1]))
+    waited(lambda: told + (place(blank),) in heard, f"tile {told[2]} to tell its new place")
     layout = slide(layout, cell)
     waited(lambda: read(tablero) == layout, f"the reader to meet {layout} after the press", 10)
 
@@ -104,14 +99,13 @@ def game(session):
     count = 1 + len(moves)
     if shown[2] != f"Felicitaciones. ¡¡¡ Lo lograste !!! en {count} movimientos":
         raise Failure(f"the congratulations were announced as {shown[2]!r}, after {count} moves")
-    log(f"announced: {shown[2]}")
     if session.output("xdotool", "getactivewindow").strip() != str(window.id):
         raise Failure("the congratulations took the focus from the board")
     congratulations = session.wait_window("congratulations", 5)
-    if (seen := read_count(session.screenshot().crop(congratulations.box), session.workdir)) != count:
+    if (seen := read_count(client(session.screenshot(), congratulations), session.workdir)) != count:
         raise Failure(f"the congratulations show {seen} moves, the keyboard made {count}")
     waited(lambda: read(tablero) == HOME, "the reader to meet the solved board", 10)
 
 
 if __name__ == "__main__":
-    sys.exit(run(game, kind_of, "A game by keyboard alone, as a screen reader meets it."))
+    sys.exit(run(game, kind_of))

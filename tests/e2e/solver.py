@@ -1,9 +1,5 @@
-"""Solving a board given as a tuple of 16 tiles, cell 1 first, 0 for the blank.
-
-    from solver import HOME, solvable, slide, solve
-    clicks = solve(layout)          # cells to click, in order, that bring every tile home
-    layout = slide(layout, cell)    # the layout after one click (unchanged if the tile is stuck)
-"""
+"""Boards as tuples of 16 tiles, cell 1 first, 0 for the blank: slide(layout, cell) is the layout
+after a click, solve(layout) the cells to click that bring every tile home."""
 
 import collections
 
@@ -15,49 +11,44 @@ NEIGHBOURS = {c: [n for n in (c - 4, c - 1, c + 1, c + 4)
 
 def solvable(layout):
     tiles = [t for t in layout if t]
-    inversions = sum(1 for i in range(15) for j in range(i + 1, 15) if tiles[i] > tiles[j])
-    return (inversions + 4 - layout.index(0) // 4) % 2 == 1
+    inversions = sum(a > b for i, a in enumerate(tiles) for b in tiles[i + 1:])
+    return (inversions + layout.index(0) // 4) % 2 == 1
 
 
 def slide(layout, cell):
     blank = layout.index(0) + 1
-    if cell not in NEIGHBOURS[blank]:
+    if cell not in NEIGHBOURS[blank]:  # a stuck tile stays
         return layout
-    lay = list(layout)
-    lay[blank - 1], lay[cell - 1] = lay[cell - 1], 0
-    return tuple(lay)
+    moved = list(layout)
+    moved[blank - 1], moved[cell - 1] = moved[cell - 1], 0
+    return tuple(moved)
 
 
 def stage(layout, targets, locked):
-    """Fewest clicks that bring `targets` home without touching `locked`: breadth-first over the
-    places of the blank and the targets only, the other tiles being interchangeable."""
-    start = (layout.index(0) + 1,) + tuple(layout.index(t) + 1 for t in targets)
-    previous, queue = {start: None}, collections.deque([start])
-    state = start
-    while state[1:] != targets:
-        state = queue.popleft()
+    """Fewest clicks that bring `targets` home without touching `locked`, searched over the places
+    of the blank and the targets alone (the other tiles are interchangeable)."""
+    state = tuple(layout.index(t) + 1 for t in (0, *targets))
+    previous, queue = {state: None}, collections.deque([state])
+    while (state := queue.popleft())[1:] != targets:
         for cell in set(NEIGHBOURS[state[0]]) - locked:
-            following = (cell,) + tuple(state[0] if p == cell else p for p in state[1:])
+            following = (cell, *(state[0] if p == cell else p for p in state[1:]))
             if following not in previous:
                 previous[following] = (state, cell)
                 queue.append(following)
-                if following[1:] == targets:
-                    state = following
-                    break
     clicks = []
     while previous[state]:
         state, cell = previous[state]
-        clicks.append(cell)
-    return clicks[::-1]
+        clicks.insert(0, cell)
+    return clicks
 
 
 def solve(layout):
-    """Two rows tile by tile, then the last two rows whole."""
+    """The first two rows two tiles at a time, then the last two rows whole."""
     clicks, locked = [], set()
-    for targets in ((1, 2), (3, 4), (5, 6), (7, 8), (9, 10, 11, 12, 13, 14, 15)):
+    for targets in ((1, 2), (3, 4), (5, 6), (7, 8), tuple(range(9, 16))):
         for cell in stage(layout, targets, locked):
             layout = slide(layout, cell)
             clicks.append(cell)
         locked.update(targets)
-    assert layout == HOME, f"the solver went wrong and ended at {layout}"
+    assert layout == HOME, f"the solver ended at {layout}"
     return clicks

@@ -1,15 +1,19 @@
-"""A private X session to play the game in: Xvfb with openbox, the program, xdotool input.
-    def scenario(session):        # a Session on a fresh display, the program not started yet
-        session.start()           # with a recording xdg-open first on PATH: session.opened()
-        session.key_on(session.wait_window("board"), "alt+m")  # raise Failure to fail the run
-    sys.exit(run(scenario, board.kind_of))  # a failed run keeps failure.png and the logs
-"""
+"""A private X session to play the game in: Xvfb with openbox, the program with a recording
+xdg-open that waits first on PATH, xdotool input and screenshots. run(scenario, kind_of) calls
+scenario(session) and gives the exit status; a Failure fails the run, which keeps its working
+directory with failure.png and the logs."""
 
-import collections, io, os, re, shutil, subprocess, sys, tempfile, time
+import collections, contextlib, io, os, re, shutil, subprocess, sys, tempfile, time
 
 from PIL import Image
 
 SCREEN = (1024, 768)
+Window = collections.namedtuple("Window", "id x y width height name")
+
+
+def client(image, window):
+    """The window's client area in a screenshot."""
+    return image.crop((window.x, window.y, window.x + window.width, window.y + window.height))
 
 
 class Failure(Exception):
@@ -30,30 +34,22 @@ def wait_for(predicate, what, timeout, interval=0.05):
     return value
 
 
-class Window(collections.namedtuple("Window", "id x y width height name")):
-    size = property(lambda w: (w.width, w.height))
-    box = property(lambda w: (w.x, w.y, w.x + w.width, w.y + w.height))
-
-
 class Session:
     def __init__(self, executable, workdir, shots, kind_of):
         self.executable, self.workdir, self.shots, self.kind_of = executable, workdir, shots, kind_of
-        self.processes, self.process, self.saved = [], None, {}
+        self.processes, self.process, self.saved = [], None, []
         self.env = {k: v for k, v in os.environ.items()
                     if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XAUTHORITY")}
 
     def open_display(self):
         read_end, write_end = os.pipe()
         self.spawn("Xvfb", ["Xvfb", "-displayfd", write_end, "-screen", "0",
-                            f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp"], pass_fds=[write_end])
+                            "%dx%dx24" % SCREEN, "-nolisten", "tcp"], pass_fds=[write_end])
         os.close(write_end)
-        text = b""  # the display's number and a newline; nothing more if Xvfb ends
-        while not text.endswith(b"\n"):
-            if not (chunk := os.read(read_end, 64)):
+        with os.fdopen(read_end) as pipe:  # the display's number, or nothing if Xvfb ends
+            if not (number := pipe.readline().strip()):
                 raise Failure("Xvfb ended without a display")
-            text += chunk
-        os.close(read_end)
-        self.env["DISPLAY"] = f":{int(text)}"
+        self.env["DISPLAY"] = ":" + number
         openbox = self.spawn("openbox", ["openbox", "--sm-disable"])
         def managed():  # once the window manager announces itself on the root window
             if openbox.poll() is not None:
@@ -62,11 +58,10 @@ class Session:
         wait_for(managed, "openbox to manage the display", 60)
 
     def spawn(self, name, command, env=None, **options):
-        process = subprocess.Popen([str(c) for c in command], env=env or self.env, cwd=self.workdir,
-                                   stdout=subprocess.DEVNULL, **options,
-                                   stderr=open(os.path.join(self.workdir, name + ".log"), "wb"))
-        self.processes.append(process)
-        return process
+        self.processes.append(subprocess.Popen(
+            [str(c) for c in command], env=env or self.env, cwd=self.workdir, **options,
+            stdout=subprocess.DEVNULL, stderr=open(f"{self.workdir}/{name}.log", "wb")))
+        return self.processes[-1]
 
     def output(self, *command, check=True):
         result = subprocess.run([str(c) for c in command], env=self.env, capture_output=True,
@@ -75,36 +70,24 @@ class Session:
             raise Failure(f"{' '.join(map(str, command))} failed: {result.stderr.strip()}")
         return result.stdout
 
-    def close(self):
-        for process in reversed(self.processes):
-            process.terminate()
-            try:
-                process.wait(5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-
-    # --- the program ---
-
-    def start(self, *arguments, **env):
-        """Starts the program with a recording xdg-open, that waits, first on PATH."""
-        os.makedirs(bindir := os.path.join(self.workdir, "bin"), exist_ok=True)
-        with open(os.path.join(bindir, "xdg-open"), "w") as f:
-            # It waits, as the generic xdg-open waits for the browser; it fails while ./fail exists.
+    def start(self, **env):
+        """The program, with an xdg-open that records its address and waits, as the generic one
+        waits for the browser, or fails while ./fail exists."""
+        os.makedirs(bindir := f"{self.workdir}/bin", exist_ok=True)
+        with open(f"{bindir}/xdg-open", "w") as f:
             f.write(f"#!/bin/sh\nprintf '%s\\n' \"$*\" >> '{self.workdir}/opened'\n"
                     f"[ -e '{self.workdir}/fail' ] && exit 4\nexec sleep 60\n")
             os.fchmod(f.fileno(), 0o755)
-        with open(os.path.join(self.workdir, "lsan.supp"), "w") as f:  # libdbus's, not ours
+        with open(f"{self.workdir}/lsan.supp", "w") as f:  # libdbus's leaks, not ours
             f.write("leak:libdbus-1.so\n")
         env = dict(self.env, PATH=bindir + ":" + self.env.get("PATH", "/usr/bin:/bin"),
                    LSAN_OPTIONS=f"suppressions={f.name}:print_suppressions=0", **env)
-        self.process = self.spawn("program", [self.executable, *arguments], env)
+        self.process = self.spawn("program", [self.executable], env)
 
     def opened(self):
-        """What the program asked xdg-open to open, one entry a start."""
-        path = os.path.join(self.workdir, "opened")
+        """The addresses xdg-open was started with, one a start."""
+        path = f"{self.workdir}/opened"
         return open(path).read().splitlines() if os.path.exists(path) else []
-
-    # --- the screen ---
 
     def windows(self):
         """The program's viewable top-level windows."""
@@ -114,12 +97,10 @@ class Session:
         for wid in self.output("xdotool", "search", "--onlyvisible", "--pid", self.process.pid,
                                check=False).split():
             info = self.output("xwininfo", "-id", wid, check=False)
-            if "IsViewable" in info:
-                field = lambda name: int(re.search(rf"{name}:\s*(-?\d+)", info)[1])
-                name = re.search(r'Window id: \S+ "(.*)"', info)
-                found.append(Window(int(wid), field("Absolute upper-left X"),
-                                    field("Absolute upper-left Y"), field("Width"),
-                                    field("Height"), name[1] if name else ""))
+            box = re.findall(r"(?:Absolute upper-left [XY]|Width|Height):\s*(-?\d+)", info)
+            if "IsViewable" in info and len(box) == 4:
+                name = re.findall(r'Window id: \S+ "(.*)"', info) or [""]
+                found.append(Window(int(wid), *map(int, box), name[0]))
         return found
 
     def find(self, kind):
@@ -136,30 +117,23 @@ class Session:
                               capture_output=True, timeout=60, check=True).stdout
         return Image.open(io.BytesIO(data)).convert("RGB")
 
-    def framed(self, window):
-        """The window's box on the screen with the window manager's frame around it."""
+    def centred(self, window, name=None, image=None):
+        """Checks that the window with its frame is centred; saves it, as the player sees it, as
+        `name` in the screenshots folder."""
         text = self.output("xprop", "-id", window.id, "_NET_FRAME_EXTENTS", check=False)
-        left, right, top, bottom = (list(map(int, re.findall(r"\d+", text.partition("=")[2])))
-                                    or [0] * 4)
-        return (window.x - left, window.y - top, window.x + window.width + right,
-                window.y + window.height + bottom)
-
-    def check_centred(self, window, what):
-        x0, y0, x1, y1 = self.framed(window)
-        if abs(x0 - (SCREEN[0] - x1)) > 1 or abs(y0 - (SCREEN[1] - y1)) > 1:
-            raise Failure(f"the {what} is not centred: framed at {(x0, y0, x1, y1)}")
-
-    def save(self, name, window, image=None):
-        """Saves a window with its frame, as the player sees it, under --shots."""
-        self.saved[name] = os.path.join(self.shots, name)
-        (image or self.screenshot()).crop(self.framed(window)).save(self.saved[name])
-
-    # --- input ---
+        left, right, top, bottom = [int(n) for n in re.findall(r"\d+", text.partition("=")[2])] or [0] * 4
+        box = (window.x - left, window.y - top, window.x + window.width + right,
+               window.y + window.height + bottom)
+        if abs(box[0] + box[2] - SCREEN[0]) > 1 or abs(box[1] + box[3] - SCREEN[1]) > 1:
+            raise Failure(f"{window} is not centred: framed at {box}")
+        if name:
+            (image or self.screenshot()).crop(box).save(f"{self.shots}/{name}")
+            self.saved.append(name)
 
     def xdotool(self, *arguments):
         self.output("xdotool", *arguments)
 
-    def park_pointer(self):  # away from every window, so no hover shows in the screenshots
+    def park_pointer(self):  # away from every window, so that no hover shows
         self.xdotool("mousemove", 1, 1, "sleep", 0.1)
 
     def key_on(self, window, keys):
@@ -172,35 +146,33 @@ class Session:
         self.xdotool("mousemove", x, y, "sleep", 0.05, "click", 1)
 
 
-def run(scenario, kind_of, description=""):
-    """Display, program and clean-up around `scenario(session)`; the exit status. The command
-    line: <executable> [<screenshots dir> [<dir they are copied to, with
-    DESLIZADOR_UPDATE_SCREENSHOTS=1, after a pass>]]; a failed run keeps its working directory."""
-    executable, *dirs = sys.argv[1:]
-    log(description or scenario.__name__)
+def run(scenario, kind_of, display=Session.open_display):
+    """Runs scenario(session) on the display opened by display(session). argv: <executable> [<screenshots folder> [<folder they are copied to after a pass, with
+    DESLIZADOR_UPDATE_SCREENSHOTS=1>]]."""
+    executable, *folders = sys.argv[1:]
+    log(scenario.__doc__)
     workdir = tempfile.mkdtemp(prefix="deslizador-e2e-")
-    shots = dirs[0] if dirs else workdir
-    os.makedirs(shots, exist_ok=True)
+    os.makedirs(shots := folders[0] if folders else workdir, exist_ok=True)
     session = Session(os.path.abspath(executable), workdir, shots, kind_of)
     try:
-        session.open_display()
+        display(session)
         scenario(session)
-        status = 0
     except (Failure, OSError, subprocess.SubprocessError) as failure:
         print(f"FAIL: {failure}\nworking directory kept: {workdir}", flush=True)
-        status = 1
-        try:
-            session.screenshot().save(os.path.join(workdir, "failure.png"))
-        except Exception as error:  # the display may be gone too
-            print(f"(no screenshot of the failure: {error})")
+        with contextlib.suppress(Exception):  # the display may be gone too
+            session.screenshot().save(f"{workdir}/failure.png")
+        if session.process:
+            print("the program's output:\n" + open(f"{workdir}/program.log", errors="replace").read()[-4000:])
+        return 1
     finally:
-        session.close()
-    if status and session.process:
-        print("program's output:\n" + open(f"{workdir}/program.log", errors="replace").read()[-4000:])
-    elif not status:
-        for name, path in session.saved.items():
-            if len(dirs) > 1 and os.environ.get("DESLIZADOR_UPDATE_SCREENSHOTS") == "1":
-                shutil.copyfile(path, os.path.join(dirs[1], name))
-        shutil.rmtree(workdir, ignore_errors=True)
-    print("FAIL" if status else "PASS", flush=True)
-    return status
+        for process in reversed(session.processes):
+            process.terminate()
+            with contextlib.suppress(subprocess.TimeoutExpired):
+                process.wait(5)
+            process.kill()  # nothing once it has ended
+    if len(folders) > 1 and os.environ.get("DESLIZADOR_UPDATE_SCREENSHOTS") == "1":
+        for name in session.saved:
+            shutil.copyfile(f"{shots}/{name}", f"{folders[1]}/{name}")
+    shutil.rmtree(workdir, ignore_errors=True)
+    print("PASS", flush=True)
+    return 0

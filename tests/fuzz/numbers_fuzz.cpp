@@ -5,28 +5,21 @@
 #include "logic/errors.h"
 #include "logic/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <string_view>
 
 namespace {
 
-[[noreturn]] void fail(const char *what, std::string_view text)
+void expect(bool holds, const char *what)
 {
-    std::fprintf(stderr, "numbers_fuzz: %s for \"", what);
-    for (const char c : text)
-        std::fprintf(stderr, c >= 0x20 && c < 0x7f && c != '"' ? "%c" : "\\x%02x",
-                     static_cast<unsigned char>(c));
-    std::fprintf(stderr, "\"\n");
-    std::abort();
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
+    if (!holds) {
+        std::fprintf(stderr, "numbers_fuzz: %s\n", what);
+        std::abort();
+    }
 }
 
 // The length of the number that starts `t`: [+-]? (digits+ '.'? digits* | '.' digits+)
@@ -47,16 +40,14 @@ std::size_t numberLength(std::string_view t)
         ++i;
         mantissa += digits();
     }
-    if (mantissa == 0)
-        return 0;
     const std::size_t end = i;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    if (mantissa > 0 && i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
         sign();
         if (digits() > 0)
             return i;
     }
-    return end;
+    return mantissa > 0 ? end : 0;
 }
 
 bool same(double a, double b)
@@ -68,37 +59,28 @@ bool same(double a, double b)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const std::string owned(reinterpret_cast<const char *>(data), size);
-    std::string_view text(owned);
-    const double lenient = logic::readLenient(text); // never throws
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
+    const std::string_view input(reinterpret_cast<const char *>(data), size);
+    const double lenient = logic::readLenient(input); // never throws
+    const std::string_view text = input.substr(std::min(input.find_first_not_of(" \t"), size));
     const std::string_view number = text.substr(0, numberLength(text));
-    bool whole = !number.empty();
-    for (char c : text.substr(number.size()))
-        whole = whole && isBlank(c);
-
-    if (std::isnan(lenient))
-        fail("lenient reading gave NaN", owned);
+    const bool whole = !number.empty() && text.find_first_not_of(" \t", number.size()) == text.npos;
+    expect(!std::isnan(lenient), "the lenient reading gave NaN");
     try {
-        const double strict = logic::readStrict(owned);
-        if (!whole || !same(strict, lenient) || !std::isfinite(strict))
-            fail("strict reading accepted a non-number or differs from the lenient one", owned);
+        const double strict = logic::readStrict(input);
+        expect(whole && same(strict, lenient) && std::isfinite(strict),
+               "the strict reading accepted a non-number or differs from the lenient one");
     } catch (const logic::TypeMismatch &) {
-        if (whole)
-            fail("strict reading rejected a number", owned);
+        expect(!whole, "the strict reading rejected a number");
     } catch (const logic::Overflow &) {
-        if (!whole)
-            fail("strict reading overflowed on a non-number", owned);
+        expect(whole, "the strict reading overflowed on a non-number");
     }
-    // The lenient reading: 0 without a number, the signed infinity past every double.
-    double expected = 0.0;
+    double expected = 0.0; // without a number
     try {
         expected = number.empty() ? 0.0 : logic::readStrict(number);
-    } catch (const logic::Overflow &) {
+    } catch (const logic::Overflow &) { // past every double
         expected = number.front() == '-' ? -INFINITY : INFINITY;
     }
-    if (!same(lenient, expected))
-        fail("lenient reading differs from the strict reading of its number", owned);
+    expect(same(lenient, expected),
+           "the lenient reading differs from the strict one of its number");
     return 0;
 }

@@ -1,7 +1,5 @@
-"""A short storm on a played game (play.py): random clicks on every window, keys, the window
-manager's closes and banner clicks whose opener waits; then every window answers a ping, no window
-shows twice, a window destroyed by another client counts as closed and the board is a valid one.
-Last, a failed opener's message blocks no tile."""
+"""A short storm on a played game (play.py): random clicks, keys and closes on every window, an
+opener that waits; then pings, no window twice, a valid board; a failed opener's message."""
 
 import collections, os, random, time
 

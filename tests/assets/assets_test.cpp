@@ -9,14 +9,18 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cstdlib>
-#include <string>
 
 namespace {
 
 QString at(QString file, int scale)
 {
-    return QStringLiteral(":/") + (scale == 1 ? file : file.insert(file.lastIndexOf('.'), "@2x"));
+    return ":/" + (scale == 1 ? file : file.insert(file.lastIndexOf('.'), "@2x"));
+}
+
+QByteArray bytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 unsigned byteAt(const QByteArray &b, qsizetype i, int count = 1) // little-endian
@@ -32,18 +36,16 @@ TEST_P(PictureFile, ReadsBackAsDrawnAtBothScales)
 {
     const auto [file, format, size, colours, transparent] = GetParam();
     for (int scale : {1, 2}) {
-        QImageReader reader(at(file, scale));
         SCOPED_TRACE(scale);
+        QImageReader reader(at(file, scale));
         EXPECT_EQ(reader.format(), format);
         EXPECT_LE(reader.imageCount(), 1);
         const QImage image = reader.read();
         EXPECT_EQ(image.size(), size * scale);
-        QFile f(at(file, scale));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
+        const QByteArray b = bytes(at(file, scale));
         if (colours) { // GIF89a with a global colour table
-            EXPECT_EQ(bytes.left(6), QByteArray("GIF89a"));
-            EXPECT_EQ(byteAt(bytes, 10) & 0x87, 0x80 | (std::bit_width(colours) - 2));
+            EXPECT_EQ(b.left(6), QByteArray("GIF89a"));
+            EXPECT_EQ(byteAt(b, 10) & 0x87, 0x80 | (std::bit_width(colours) - 2));
         }
         int opaque = 0;
         for (int y = 0; y < image.height(); ++y)
@@ -68,25 +70,23 @@ INSTANTIATE_TEST_SUITE_P(Assets, PictureFile,
 TEST(TileNumerals, SizesAndTanBackground)
 {
     for (int n = 1; n <= 15; ++n) {
+        SCOPED_TRACE(n);
         const QImage image(at(QStringLiteral("ficha%1.jpg").arg(n), 1));
         const QImage twice(at(QStringLiteral("ficha%1.jpg").arg(n), 2));
-        SCOPED_TRACE(n);
         const QSize s = image.size();
         EXPECT_EQ(twice.size(), s * 2);
-        EXPECT_TRUE(
-            n == 1    ? s == QSize(16, 25)
-            : n == 15 ? s == QSize(31, 25)
-            : n < 10  ? s.width() >= 16 && s.width() <= 21 && s.height() >= 23 && s.height() <= 26
-                      : s.width() >= 29 && s.width() <= 34 && s.height() >= 25 && s.height() <= 26)
+        const QSize least = n == 1    ? QSize(16, 25)
+                            : n == 15 ? QSize(31, 25)
+                            : n < 10  ? QSize(16, 23)
+                                      : QSize(29, 25);
+        const QSize most = n == 1 || n == 15 ? least : n < 10 ? QSize(21, 26) : QSize(34, 26);
+        EXPECT_TRUE(s.expandedTo(least) == s && s.boundedTo(most) == s)
             << s.width() << "x" << s.height();
-        for (const QImage &i : {image, twice}) {
-            for (QPoint corner : {QPoint(0, 0), QPoint(i.width() - 1, i.height() - 1)}) {
-                const QRgb c = i.pixel(corner);
+        for (const QImage &i : {image, twice})
+            for (QRgb c : {i.pixel(0, 0), i.pixel(i.width() - 1, i.height() - 1)})
                 EXPECT_LE(std::abs(qRed(c) - 247) + std::abs(qGreen(c) - 222) +
                               std::abs(qBlue(c) - 165),
                           9);
-            }
-        }
     }
 }
 
@@ -98,26 +98,25 @@ using IconAndCursor = testing::TestWithParam<IconFile>;
 TEST_P(IconAndCursor, EntriesAreSixteenColourImagesWithTheirHotSpot)
 {
     const auto [file, type, sizes, hotSpot] = GetParam();
-    QFile f(QStringLiteral(":/") + file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray b = f.readAll();
+    const QByteArray b = bytes(QStringLiteral(":/") + file);
     ASSERT_GE(b.size(), 6 + 16 * qsizetype(sizes.size()));
     EXPECT_EQ(byteAt(b, 2, 2), type);
     ASSERT_EQ(byteAt(b, 4, 2), sizes.size());
     for (std::size_t i = 0; i < sizes.size(); ++i) {
         const qsizetype entry = 6 + 16 * qsizetype(i), image = byteAt(b, entry + 12, 4);
+        const int size = int(sizes[i]);
         EXPECT_EQ(byteAt(b, entry) * 1000 + byteAt(b, entry + 1), sizes[i] * 1001);
         EXPECT_EQ(byteAt(b, entry + 2), 16u) << "colour count";
         if (type == 2) { // every entry's hot spot at the tip, in proportion to its size
-            EXPECT_EQ(QPoint(int(byteAt(b, entry + 4, 2)), int(byteAt(b, entry + 6, 2))),
-                      QPoint(hotSpot.x() * int(sizes[i]) / int(sizes[0]),
-                             hotSpot.y() * int(sizes[i]) / int(sizes[0])));
+            EXPECT_EQ(
+                QPoint(int(byteAt(b, entry + 4, 2)), int(byteAt(b, entry + 6, 2))),
+                QPoint(hotSpot.x() * size / int(sizes[0]), hotSpot.y() * size / int(sizes[0])));
         }
         ASSERT_GE(b.size(), image + 40);
         EXPECT_EQ(byteAt(b, image + 4, 4), sizes[i]) << "bitmap width";
         EXPECT_EQ(byteAt(b, image + 14, 2), 4u) << "bits per pixel";
     }
-    const QImage first = QImageReader(f.fileName()).read();
+    const QImage first(QStringLiteral(":/") + file);
     ASSERT_EQ(first.size(), QSize(int(sizes[0]), int(sizes[0])));
     if (type == 2) { // the tip drawn dark where the hot spot is, the corner opposite clear
         EXPECT_EQ(qAlpha(first.pixel(hotSpot)), 255);

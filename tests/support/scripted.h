@@ -7,8 +7,7 @@
 
 namespace testsupport {
 
-// Hands out the draws given, then 0 (tile 1) for ever; writes each re-seed and draw into `log`,
-// if one is given, among whatever else is written there.
+// Hands out the draws given, then 0 (tile 1) for ever; notes each re-seed and draw in `log`.
 class ScriptedRandom : public logic::RandomSource
 {
 public:
@@ -17,26 +16,25 @@ public:
         , m_log(log)
     {
     }
-    void reseedFromClock() override
-    {
-        if (m_log)
-            m_log->push_back("reseed");
-    }
+    void reseedFromClock() override { note("reseed"); }
     double draw() override
     {
-        if (m_log)
-            m_log->push_back("draw");
+        note("draw");
         return m_next < m_draws.size() ? m_draws[m_next++] : 0.0;
     }
 
 private:
+    void note(const char *what)
+    {
+        if (m_log)
+            m_log->push_back(what);
+    }
     std::vector<double> m_draws;
     std::vector<std::string> *m_log;
     std::size_t m_next = 0;
 };
 
-// Tile 15 first, then tile 1 for the other 999 presses: the shuffle leaves only tile 15 out of
-// place, in cell 16, and one click on it solves the board.
+// Tile 15 first, then tile 1: only tile 15 is left out of place, in cell 16; one click solves.
 inline ScriptedRandom oneMoveFromHome()
 {
     return ScriptedRandom({14.5 / 15});

@@ -5,18 +5,10 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 
 namespace testsupport {
-
-bool waitUntil(const std::function<bool()> &condition, int ms)
-{
-    return QTest::qWaitFor(condition, ms);
-}
 
 void click(QWidget *widget)
 {
@@ -28,8 +20,7 @@ void doubleClick(QWidget *widget)
     const QPointF at = widget->rect().center();
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                               QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        const auto held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, held, {});
         QApplication::sendEvent(widget, &event);
     }
@@ -55,22 +46,6 @@ QString Recorders::start(const QString &commandLine, const QString &)
     return failure;
 }
 
-ScopedEnv::ScopedEnv(const char *name, const QByteArray &value)
-    : m_name(name)
-    , m_old(qgetenv(name))
-    , m_had(qEnvironmentVariableIsSet(name))
-{
-    qputenv(name, value);
-}
-
-ScopedEnv::~ScopedEnv()
-{
-    if (m_had)
-        qputenv(m_name, m_old);
-    else
-        qunsetenv(m_name);
-}
-
 ui::Form1 &shuffledBoard(ui::Program &program, ScriptedRandom &draws)
 {
     ui::Form1 &form = program.showForm1();
@@ -81,23 +56,9 @@ ui::Form1 &shuffledBoard(ui::Program &program, ScriptedRandom &draws)
 
 } // namespace testsupport
 
-namespace {
-
-// The offscreen platform notes at every window that it cannot raise it or pass on size hints.
-void quietOffscreenNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (message.startsWith(QStringLiteral("This plugin does not support")))
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-    if (type == QtFatalMsg)
-        std::abort();
-}
-
-} // namespace
-
-// Under AddressSanitizer: LeakSanitizer's own record of dynamically loaded libraries' thread-local
-// storage goes wrong once Qt has started a child process, and its leak check at exit then
-// crashes; without intercepting __tls_get_addr the check runs, and still reports every leak.
+// Under AddressSanitizer: LeakSanitizer's record of loaded libraries' thread-local storage goes
+// wrong once Qt has started a child process, and its check at exit crashes; without intercepting
+// __tls_get_addr the check runs, and still reports every leak.
 extern "C" const char *__asan_default_options()
 {
     return "intercept_tls_get_addr=0";
@@ -105,7 +66,13 @@ extern "C" const char *__asan_default_options()
 
 int main(int argc, char *argv[])
 {
-    qInstallMessageHandler(quietOffscreenNotes);
+    // The offscreen platform notes at every window that it cannot raise it or pass on size hints.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (!text.startsWith(QStringLiteral("This plugin does not support")))
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+        if (type == QtFatalMsg)
+            std::abort();
+    });
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int result = 0;
     {

@@ -1,59 +1,44 @@
 #pragma once
 
 // What the Qt suites share. Their main() (ui.cpp) runs every test on the offscreen platform with
-// the program's fonts, quiet about what that platform cannot do.
+// the program's fonts.
 
 #include "tests/support/scripted.h"
 #include "ui/browser.h"
 #include "ui/form1.h"
 #include "ui/program.h"
 
-#include <QByteArray>
 #include <QString>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
-
-class QWidget;
 
 namespace testsupport {
 
-// Lets the event loop run until `condition` holds: false if it still does not after `ms`.
-// Always checked: ASSERT_TRUE(waitUntil(...)).
-bool waitUntil(const std::function<bool()> &condition, int ms = 5000);
+// Lets the event loop run until `condition` holds; always checked: ASSERT_TRUE(waitUntil(...)).
+inline bool waitUntil(const std::function<bool()> &condition)
+{
+    return QTest::qWaitFor(condition, 5000);
+}
 
 // A left click in the middle of `widget`; a double-click as the system delivers one (press,
 // release, double-click, release).
 void click(QWidget *widget);
 void doubleClick(QWidget *widget);
 
-// Records the browser starts and the error messages instead of starting and showing them, for
-// as long as it lives.
+// Records the browser starts and the error messages instead of making them, while it lives.
 class Recorders : public ui::Launcher
 {
 public:
     Recorders();
     ~Recorders() override;
-    QString start(const QString &commandLine, const QString &address) override;
+    QString start(const QString &commandLine, const QString &) override;
 
     std::vector<QString> commandLines;
     std::vector<QString> errors; // "handler: message"
     QString failure; // what start() answers
-};
-
-// An environment variable set for as long as it lives, then put back as it was.
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char *name, const QByteArray &value);
-    ~ScopedEnv();
-
-private:
-    const char *m_name;
-    QByteArray m_old;
-    bool m_had;
 };
 
 // The board window, shown, shuffled with `draws`.

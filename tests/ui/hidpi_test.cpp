@@ -14,28 +14,12 @@ namespace {
 
 using namespace testsupport;
 
-struct Drawn
-{
-    const char *window;
-    const char *control;
-    QRect place; // pixels in its container, as at the normal scale
-    QPoint inside; // where the picture starts in the control; (-1, -1): centred on it
-    const char *picture; // the normal drawing; its sharp one is beside it as @2x
-};
-
-void PrintTo(const Drawn &d, std::ostream *os)
-{
-    *os << d.window << "." << d.control;
-}
-
+// {window, control, its place in its container as at the normal scale, where the picture starts
+// in it ((-1, -1): centred), the normal drawing (its sharp one is beside it as @2x)}
+using Drawn = std::tuple<const char *, const char *, QRect, QPoint, QString>;
 class HighDpi : public UiTest, public testing::WithParamInterface<Drawn>
 {
 };
-
-int scaled(int pixels, qreal ratio)
-{
-    return static_cast<int>(std::lround(pixels * ratio));
-}
 
 // Mean difference per channel of `image` from the opaque pixels of `picture` laid over it at
 // `at`, inside the border as wide as `at` (the picture is cut off there); the best within a
@@ -51,13 +35,12 @@ double distance(const QImage &image, const QImage &picture, QPoint at)
         int count = 0;
         for (int y = common.top(); y <= common.bottom(); ++y)
             for (int x = common.left(); x <= common.right(); ++x) {
-                const QRgb a = image.pixel(x, y);
-                const QRgb b = picture.pixel(x - at.x() - shift.x(), y - at.y() - shift.y());
-                if (qAlpha(b) < 255)
-                    continue;
-                sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                       std::abs(qBlue(a) - qBlue(b));
-                ++count;
+                const QRgb a = image.pixel(x, y), b = picture.pixel(QPoint(x, y) - at - shift);
+                if (qAlpha(b) == 255) {
+                    sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                           std::abs(qBlue(a) - qBlue(b));
+                    ++count;
+                }
             }
         best = std::min(best, count ? sum / (3.0 * count) : 255.0);
     }
@@ -66,29 +49,28 @@ double distance(const QImage &image, const QImage &picture, QPoint at)
 
 TEST_P(HighDpi, PictureIsSharpAndControlInPlace)
 {
-    const Drawn &d = GetParam();
+    const auto [window, name, place, inside, picture] = GetParam();
     const qreal ratio = qApp->devicePixelRatio();
     ASSERT_GT(ratio, 1.0) << "run with QT_SCALE_FACTOR=2 or 1.5";
-    const QString window = QString::fromLatin1(d.window);
-    QWidget *shown = window == "Form1"   ? static_cast<QWidget *>(&program.showForm1())
-                     : window == "Form7" ? static_cast<QWidget *>(&program.showForm7())
-                                         : &program.showSplash();
-    QWidget *control = shown->findChild<QWidget *>(QString::fromLatin1(d.control));
+    const auto scaled = [ratio](QSize s) { return (QSizeF(s) * ratio).toSize(); };
+    QWidget *shown = window == std::string("Form1")   ? static_cast<QWidget *>(&program.showForm1())
+                     : window == std::string("Form7") ? static_cast<QWidget *>(&program.showForm7())
+                                                      : &program.showSplash();
+    QWidget *control = shown->findChild<QWidget *>(QString::fromLatin1(name));
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->geometry(), d.place);
+    EXPECT_EQ(control->geometry(), place);
 
     const QImage drawn = control->grab().toImage();
-    ASSERT_EQ(drawn.width(), scaled(d.place.width(), ratio));
-    const QImage normal(QStringLiteral(":/%1").arg(QString::fromLatin1(d.picture)));
-    const QString sharpPath = QString::fromLatin1(d.picture).replace('.', QStringLiteral("@2x."));
-    const QSize size(scaled(normal.width(), ratio), scaled(normal.height(), ratio));
-    const QImage sharp = QImage(QStringLiteral(":/") + sharpPath)
+    ASSERT_EQ(drawn.width(), scaled(place.size()).width());
+    const QImage normal(":/" + picture);
+    const QSize size = scaled(normal.size());
+    const QImage sharp = QImage(":/" + QString(picture).replace('.', "@2x."))
                              .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage blurred = normal.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QPoint inside = d.inside.x() >= 0 ? d.inside
-                                            : QPoint((d.place.width() - normal.width()) / 2,
-                                                     (d.place.height() - normal.height()) / 2);
-    const QPoint at(scaled(inside.x(), ratio), scaled(inside.y(), ratio));
+    const QPoint start = inside.x() >= 0 ? inside
+                                         : QRect(QPoint(), place.size()).center() -
+                                               QRect(QPoint(), normal.size()).center();
+    const QPoint at = (QPointF(start) * ratio).toPoint();
     EXPECT_LT(distance(drawn, sharp, at), 2.0);
     EXPECT_GT(distance(drawn, blurred, at), 2 * distance(drawn, sharp, at) + 1.0);
 }
@@ -100,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Drawn {"Form1", "Image1", {51, 235, 156, 48}, {0, 0}, "banner.gif"},
                     Drawn {"Form7", "Picture2", {80, 203, 208, 32}, {1, 1}, "web.gif"},
                     Drawn {"Form7", "Picture1", {8, 8, 63, 227}, {1, 1}, "logotipo_vertical.gif"},
-                    Drawn {"frmSplash", "Picture2", {9, 15, 154, 155}, {2, 2}, "tablero.gif"}));
+                    Drawn {"frmSplash", "Picture2", {9, 15, 154, 155}, {2, 2}, "tablero.gif"}),
+    [](const auto &p) { return std::get<0>(p.param) + std::string(std::get<1>(p.param)); });
 
 } // namespace

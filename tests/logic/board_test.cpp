@@ -53,8 +53,7 @@ TEST(NumberReading, PastEveryDoubleIsInfinityOrAnOverflowAndTooSmallIsZero)
 }
 
 // Only the exact text "0" in a cell flag moves the blank coordinates there, inside the write,
-// Left before Top: no trimming, no number reading. (The neighbours, rows not wrapping, are
-// checked by the seeded runs of clicks.)
+// Left before Top: no trimming, no number reading.
 TEST(CellFlag, OnlyAnExactZeroTakesTheBlankCoordinates)
 {
     Board board;
@@ -101,8 +100,8 @@ TEST(TileMove, WritesOfOneMoveInFullAndOfAnInconsistentBoardAsTheyStand)
 
 // {field set on a start-up board (every tile home, none can move), its text, tile clicked,
 // the log}: a click counts on from the counter's lenient reading; the solved test passes only
-// if the game flag reads 1. Tile 5 in cell 5 with cell 2 empty: a position that is not a whole
-// 2..16 is handled with cell 1's neighbours, so the tile jumps into cell 2.
+// if the game flag reads 1; rows do not wrap (cells 4 and 5, 8 and 9). Tile 5 in cell 5 with
+// cell 2 empty: a position that is not a whole 2..16 is handled with cell 1's neighbours.
 using Click = std::tuple<int, const char *, int, Log>;
 using ClickOn = testing::TestWithParam<Click>;
 const Log solvedAtOne {"Text2=1", "congratulations 1"};

@@ -30,17 +30,6 @@ QString countShown(const ui::Program &program)
     return program.form2IfLoaded()->findChild<QLabel *>(QStringLiteral("Label2"))->text();
 }
 
-TEST_F(Play, BeforeAnyShuffleClicksMoveNothingButCount)
-{
-    ui::Form1 &form = program.showForm1();
-    for (int tile : {12, 15, 1, Command16})
-        click(form.button(tile));
-    EXPECT_EQ(form.board().text(Text2), "3");
-    EXPECT_EQ(at(form, 12), QPoint(176, 128));
-    EXPECT_EQ(at(form, 15), QPoint(128, 176));
-    EXPECT_EQ(program.form2IfLoaded(), nullptr);
-}
-
 TEST_F(Play, MenuShuffleAndTileClicksMoveTheButtonsOnScreen)
 {
     ui::Form1 &form = program.showForm1();

@@ -298,6 +298,10 @@ TEST_F(Windows, CongratulationsInRedAndDarkRedWithALargerHeading)
     EXPECT_EQ(ink(area, "Label1", 0xC00000).first + ink(area, "Label2", 0xFF0000).first, 0);
     EXPECT_GE(redHeight, 14) << "the heading is 12 pt";
     EXPECT_LE(darkRedHeight, 11) << "the count is 8 pt";
+    // The raised border: light and white rings outside, dark grey on the last column.
+    const QImage window = program.form2IfLoaded()->grab().toImage();
+    for (const auto &[x, colour] : {std::pair(0, 0xD4D0C8u), {1, 0xFFFFFFu}, {209, 0x404040u}})
+        EXPECT_EQ(window.pixel(x, 70) & 0xFFFFFF, colour) << "column " << x;
 }
 
 TEST_F(Windows, TheBoardWindowShowsOnlyTheBoardTheBannerAndTheMenu)

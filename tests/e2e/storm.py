@@ -40,12 +40,12 @@ def storm(session, board, seconds=20):
     rng, end = random.Random(seed), time.monotonic() + seconds
     log(f"a storm of {seconds} s, seed {seed}")
     while time.monotonic() < end:
-        window = rng.choice(session.windows())
+        window = rng.choice(session.windows() or [board.window])  # none while one is mapped
         kind = session.kind_of(window)
-        if rng.random() < 0.6:  # the board's client area only: its menu bar holds "Salir"
-            top = window.y + (window.height - BOARD_CLIENT[1] if kind == "board" else 0)
-            session.click(rng.randrange(window.x, window.x + window.width),
-                          rng.randrange(top, window.y + window.height))
+        if rng.random() < 0.6:  # the board's client area only: its menu bar holds "Salir";
+            top = window.y + (window.height - BOARD_CLIENT[1] if kind == "board" else 8)
+            session.click(rng.randrange(window.x + 8, window.x + window.width - 8),  # inside
+                          rng.randrange(top, window.y + window.height - 8))  # the drawn borders
         elif rng.random() < 0.2 and kind != "board":  # closing the board would end the game
             send(session, window, "WM_DELETE_WINDOW")
         else:
@@ -62,12 +62,13 @@ def storm(session, board, seconds=20):
             raise Failure(f"{window} does not answer _NET_WM_PING after the storm")
         if session.kind_of(window) != "board":
             send(session, window, "WM_DELETE_WINDOW")
+    wait_for(lambda: len(session.windows()) == 1, "every window but the board to close", 15)
     session.key_on(board.window, "alt+c")  # destroyed by another client, it counts as closed
     session.xdotool("windowclose", session.wait_window("contact", 15).id)
     session.wait_gone("contact", 10)
     session.key_on(board.window, "alt+c")
     send(session, session.wait_window("contact", 10), "WM_DELETE_WINDOW")
-    wait_for(lambda: len(session.windows()) == 1, "every window but the board to close", 15)
+    session.wait_gone("contact", 10)
     session.park_pointer()
     if not solvable(layout := board.read()):
         raise Failure(f"after the storm the board reads {layout}, which cannot be solved")

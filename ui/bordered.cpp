@@ -91,6 +91,11 @@ Qt::Edges BorderedWindow::edgesAt(QPoint position) const
         edges |= Qt::TopEdge;
     if (position.y() >= height() - m_thickness || (position.y() >= height() - corner && edges))
         edges |= Qt::BottomEdge;
+    // A window shrunk to its smallest has its corners overlap: the nearer edge of each pair wins.
+    if ((edges & Qt::LeftEdge) && (edges & Qt::RightEdge))
+        edges &= ~(2 * position.x() < width() ? Qt::RightEdge : Qt::LeftEdge);
+    if ((edges & Qt::TopEdge) && (edges & Qt::BottomEdge))
+        edges &= ~(2 * position.y() < height() ? Qt::BottomEdge : Qt::TopEdge);
     return edges;
 }
 

@@ -79,6 +79,16 @@ TEST_F(Windows, ContactOpensOnceStaysWhereMovedAndOkUnloadsIt)
     EXPECT_NE(program.form7IfLoaded(), nullptr);
 }
 
+// Shrunk to its smallest, the contact window's corners overlap; a corner still takes one edge of
+// each pair, never left and right at once.
+TEST_F(Windows, TheSmallestContactWindowIsResizedByOneCorner)
+{
+    ui::Form7 &contact = program.showForm7();
+    contact.resize(contact.minimumSize());
+    QTest::mouseMove(&contact, QPoint(1, 1));
+    EXPECT_EQ(contact.cursor().shape(), Qt::SizeFDiagCursor);
+}
+
 TEST_F(Windows, TheProgramEndsWithItsLastWindow)
 {
     ui::Form1 &form = oneMoveFromSolved();

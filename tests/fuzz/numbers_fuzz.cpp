@@ -1,15 +1,19 @@
 // Fuzz target for the two number readings: never a crash, the strict reading accepts exactly the
-// texts of the number grammar (recognised here independently of logic/numbers.cpp), and the
-// lenient reading is the strict reading of the number that starts the text.
+// texts of the number grammar (recognised here by the C library's regular expressions, apart
+// from logic/numbers.cpp), and the lenient reading is the strict reading of the number that
+// starts the text.
 
 #include "logic/errors.h"
 #include "logic/numbers.h"
+
+#include <regex.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -22,32 +26,18 @@ void expect(bool holds, const char *what)
     }
 }
 
-// The length of the number that starts `t`: [+-]? (digits+ '.'? digits* | '.' digits+)
-// ([eE] [+-]? digits+)?, the longest that fits; 0 if none.
-std::size_t numberLength(std::string_view t)
+// The length of the longest number that starts `text`; 0 if none. A NUL ends it, as any other
+// character that is no part of a number.
+std::size_t numberLength(std::string_view text)
 {
-    std::size_t i = 0;
-    const auto sign = [&] { i += i < t.size() && (t[i] == '+' || t[i] == '-'); };
-    const auto digits = [&] {
-        const std::size_t from = i;
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
-            ++i;
-        return i - from;
-    };
-    sign();
-    std::size_t mantissa = digits();
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        mantissa += digits();
-    }
-    const std::size_t end = i;
-    if (mantissa > 0 && i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        sign();
-        if (digits() > 0)
-            return i;
-    }
-    return mantissa > 0 ? end : 0;
+    static const char *const number = "^[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)?";
+    static regex_t grammar;
+    static const bool compiled = regcomp(&grammar, number, REG_EXTENDED) == 0;
+    expect(compiled, "the number grammar does not compile");
+    regmatch_t match;
+    if (regexec(&grammar, std::string(text).c_str(), 1, &match, 0) != 0)
+        return 0;
+    return static_cast<std::size_t>(match.rm_eo);
 }
 
 bool same(double a, double b)
@@ -56,7 +46,6 @@ bool same(double a, double b)
 }
 
 } // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view input(reinterpret_cast<const char *>(data), size);
@@ -68,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     try {
         const double strict = logic::readStrict(input);
         expect(whole && same(strict, lenient) && std::isfinite(strict),
-               "the strict reading accepted a non-number or differs from the lenient one");
+               "the strict reading accepted a non-number or differs from the "
+               "lenient one");
     } catch (const logic::TypeMismatch &) {
         expect(!whole, "the strict reading rejected a number");
     } catch (const logic::Overflow &) {

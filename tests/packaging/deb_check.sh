@@ -29,7 +29,6 @@ needs Recommends qt6-translations-l10n xdg-utils qt6-wayland
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-[ -x "$root/usr/bin/Deslizador" ] || fail "no executable /usr/bin/Deslizador"
 dpkg-deb -c "$deb" | awk '{print $6}' | grep -v -e '^\./usr/' -e '^\./$' && fail "files outside /usr"
 # The search path for libraries stays relative to the program, never the build tree.
 readelf -d "$root/usr/bin/Deslizador" | sed -n 's/.*RU*N*PATH.*\[\(.*\)\]/\1/p' | tr ':' '\n' |
@@ -41,7 +40,7 @@ done
 desktop=$root/usr/share/applications/deslizador.desktop
 key() { sed -n "s/^$1=\([^ ]*\).*/\1/p" "$desktop"; }
 desktop-file-validate "$desktop" || fail "the installed desktop file does not validate"
-[ -x "$root/usr/bin/$(key Exec)" ] || fail "Exec= names no program"
+[ -x "$root/usr/bin/$(key Exec)" ] || fail "Exec= names no program in /usr/bin"
 [ -f "$root/usr/share/icons/hicolor/48x48/apps/$(key Icon).png" ] || fail "Icon= names no icon"
 appstreamcli validate-tree --no-net "$root" || fail "the installed metainfo does not validate"
 grep -qF '<launchable type="desktop-id">deslizador.desktop</launchable>' \

@@ -10,12 +10,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cxx() { $tool-g++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Werror \
     -Wno-restrict -I "$src" "$@"; }
 has_lines() { # each a whole line of the file once blanks at both ends are dropped
-    local file=$1 line
-    shift
-    for line; do
-        sed 's/^[[:space:]]*//; s/[[:space:]]*$//' "$file" | grep -xF -- "$line" >/dev/null ||
-            fail "$(basename "$file") lacks the line: $line"
-    done
+    local missing
+    missing=$(printf '%s\n' "${@:2}" | grep -vxFf <(sed 's/^[[:space:]]*//; s/[[:space:]]*$//' "$1")) ||
+        return 0
+    fail "$(basename "$1") lacks: $missing"
 }
 rm -rf "$work" && mkdir -p "$work"
 if [ "$step" = logic ]; then

@@ -92,8 +92,8 @@ def solve_by_clicks(session, board):
         session.xdotool(*[a for cell, _ in batch for a in
                           ("mousemove", *board.cell_centre(cell), "sleep", 0.05, "click", 1)])
         session.park_pointer()
-        wait_for(lambda: board.read() == batch[-1][1],
-                 f"the board to read {batch[-1][1]} after clicks on {[c for c, _ in batch]}", 10, 0.2)
+        wait_for(lambda: board.read() == batch[-1][1], f"the board to read {batch[-1][1]} after "
+                 f"clicks on {[c for c, _ in batch]}", 10, 0.2)
         if session.find("congratulations"):
             raise Failure("the congratulations opened before the board was solved")
     clicked = time.monotonic()

@@ -48,13 +48,14 @@ def read(tablero):
     """The layout as the reader meets it, or None while the buttons are not push buttons in
     place order, each with its place (between the two events of one move)."""
     buttons = [(b.getRoleName(), b.name, b.description) for b in tablero]
-    if buttons == [("push button", name, place(cell)) for cell, (_, name, _) in enumerate(buttons, 1)]:
+    if buttons == [("push button", n, place(cell)) for cell, (_, n, _) in enumerate(buttons, 1)]:
         return tuple(0 if name == "Lugar vacío" else int(name) for _, name, _ in buttons)
 
 
 def arrows(start, goal):
     row, column = (goal - 1) // 4 - (start - 1) // 4, (goal - 1) % 4 - (start - 1) % 4
-    return ["Down" if row > 0 else "Up"] * abs(row) + ["Right" if column > 0 else "Left"] * abs(column)
+    return (["Down" if row > 0 else "Up"] * abs(row)
+            + ["Right" if column > 0 else "Left"] * abs(column))
 
 
 def game(session):
@@ -101,8 +102,8 @@ def game(session):
         raise Failure(f"the congratulations were announced as {shown[2]!r}, after {count} moves")
     if session.output("xdotool", "getactivewindow").strip() != str(window.id):
         raise Failure("the congratulations took the focus from the board")
-    congratulations = session.wait_window("congratulations", 5)
-    if (seen := read_count(client(session.screenshot(), congratulations), session.workdir)) != count:
+    shot = client(session.screenshot(), session.wait_window("congratulations", 5))
+    if (seen := read_count(shot, session.workdir)) != count:
         raise Failure(f"the congratulations show {seen} moves, the keyboard made {count}")
     waited(lambda: read(tablero) == HOME, "the reader to meet the solved board", 10)
 

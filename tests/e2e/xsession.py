@@ -36,7 +36,8 @@ def wait_for(predicate, what, timeout, interval=0.05):
 
 class Session:
     def __init__(self, executable, workdir, shots, kind_of):
-        self.executable, self.workdir, self.shots, self.kind_of = executable, workdir, shots, kind_of
+        self.executable, self.workdir, self.shots = executable, workdir, shots
+        self.kind_of = kind_of
         self.processes, self.process, self.saved = [], None, []
         self.env = {k: v for k, v in os.environ.items()
                     if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XAUTHORITY")}
@@ -90,17 +91,22 @@ class Session:
         return []
 
     def windows(self):
-        """The program's viewable top-level windows."""
-        if self.process.poll() is not None:
-            raise Failure(f"the program ended unexpectedly with status {self.process.returncode}")
-        found = []
-        for wid in self.output("xdotool", "search", "--onlyvisible", "--pid", self.process.pid,
-                               check=False).split():
-            info = self.output("xwininfo", "-id", wid, check=False)
-            box = re.findall(r"(?:Absolute upper-left [XY]|Width|Height):\s*(-?\d+)", info)
-            if len(box) == 4:  # unless it went meanwhile
-                name = re.findall(r'Window id: \S+ "(.*)"', info) or [""]
-                found.append(Window(int(wid), *map(int, box), name[0]))
+        """The program's viewable top-level windows, read again while none shows: a search has
+        been seen to miss them all once (while another window went, it seems)."""
+        for _ in range(3):
+            if self.process.poll() is not None:
+                raise Failure(f"the program ended with status {self.process.returncode}")
+            found = []
+            for wid in self.output("xdotool", "search", "--onlyvisible", "--pid", self.process.pid,
+                                   check=False).split():
+                info = self.output("xwininfo", "-id", wid, check=False)
+                box = re.findall(r"(?:Absolute upper-left [XY]|Width|Height):\s*(-?\d+)", info)
+                if len(box) == 4:  # unless it went meanwhile
+                    name = re.findall(r'Window id: \S+ "(.*)"', info) or [""]
+                    found.append(Window(int(wid), *map(int, box), name[0]))
+            if found:
+                return found
+            time.sleep(0.1)
         return found
 
     def find(self, kind):
@@ -121,7 +127,8 @@ class Session:
         """Checks that the window with its frame is centred; saves it, as the player sees it, as
         `name` in the screenshots folder."""
         text = self.output("xprop", "-id", window.id, "_NET_FRAME_EXTENTS", check=False)
-        left, right, top, bottom = [int(n) for n in re.findall(r"\d+", text.partition("=")[2])] or [0] * 4
+        extents = [int(n) for n in re.findall(r"\d+", text.partition("=")[2])]
+        left, right, top, bottom = extents or [0] * 4
         box = (window.x - left, window.y - top, window.x + window.width + right,
                window.y + window.height + bottom)
         if abs(box[0] + box[2] - SCREEN[0]) > 1 or abs(box[1] + box[3] - SCREEN[1]) > 1:
@@ -147,7 +154,8 @@ class Session:
 
 
 def run(scenario, kind_of, display=Session.open_display):
-    """Runs scenario(session) on the display opened by display(session). argv: <executable> [<screenshots folder> [<folder they are copied to after a pass, with
+    """Runs scenario(session) on the display opened by display(session). argv: <executable>
+    [<screenshots folder> [<folder they are copied to after a pass, with
     DESLIZADOR_UPDATE_SCREENSHOTS=1>]]."""
     executable, *folders = sys.argv[1:]
     log(scenario.__doc__)
@@ -162,7 +170,8 @@ def run(scenario, kind_of, display=Session.open_display):
         with contextlib.suppress(Exception):  # the display may be gone too
             session.screenshot().save(f"{workdir}/failure.png")
         if session.process:
-            print("the program's output:\n" + open(f"{workdir}/program.log", errors="replace").read()[-4000:])
+            print("the program's output:\n"
+                  + open(f"{workdir}/program.log", errors="replace").read()[-4000:])
         return 1
     finally:
         for process in reversed(session.processes):

@@ -24,18 +24,21 @@ needs() {
             grep -x "$name" >/dev/null || fail "$field lacks $name"
     done
 }
-needs Depends libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation fonts-dejavu-core
+needs Depends libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
+    fonts-liberation fonts-dejavu-core
 needs Recommends qt6-translations-l10n xdg-utils qt6-wayland
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-dpkg-deb -c "$deb" | awk '{print $6}' | grep -v -e '^\./usr/' -e '^\./$' && fail "files outside /usr"
+dpkg-deb -c "$deb" | awk '{print $6}' | grep -v -e '^\./usr/' -e '^\./$' &&
+    fail "files outside /usr"
 # The search path for libraries stays relative to the program, never the build tree.
 readelf -d "$root/usr/bin/Deslizador" | sed -n 's/.*RU*N*PATH.*\[\(.*\)\]/\1/p' | tr ':' '\n' |
-    grep -v '^\$ORIGIN' | grep . && fail "the installed program looks for libraries outside \$ORIGIN"
+    grep -v '^\$ORIGIN' | grep . && fail "the program looks for libraries outside \$ORIGIN"
 for size in 16 22 24 32 48 64 128 256; do
     icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/deslizador.png
-    [ "$(identify -format '%m %wx%h' "$icon")" = "PNG ${size}x${size}" ] || fail "$icon: no ${size}x${size} PNG"
+    [ "$(identify -format '%m %wx%h' "$icon")" = "PNG ${size}x${size}" ] ||
+        fail "$icon: no ${size}x${size} PNG"
 done
 desktop=$root/usr/share/applications/deslizador.desktop
 key() { sed -n "s/^$1=\([^ ]*\).*/\1/p" "$desktop"; }
@@ -44,7 +47,7 @@ desktop-file-validate "$desktop" || fail "the installed desktop file does not va
 [ -f "$root/usr/share/icons/hicolor/48x48/apps/$(key Icon).png" ] || fail "Icon= names no icon"
 appstreamcli validate-tree --no-net "$root" || fail "the installed metainfo does not validate"
 grep -qF '<launchable type="desktop-id">deslizador.desktop</launchable>' \
-    "$root/usr/share/metainfo/example.tornel.deslizador.metainfo.xml" || fail "metainfo: no launchable"
+    "$root"/usr/share/metainfo/example.tornel.deslizador.metainfo.xml || fail "no launchable"
 
 # The unpacked program with the system's Qt, until its board shows; desktops match that window
 # to the menu entry by its class.

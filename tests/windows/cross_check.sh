@@ -11,8 +11,8 @@ cxx() { $tool-g++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow -Wconversion 
     -Wno-restrict -I "$src" "$@"; }
 has_lines() { # each a whole line of the file once blanks at both ends are dropped
     local missing
-    missing=$(printf '%s\n' "${@:2}" | grep -vxFf <(sed 's/^[[:space:]]*//; s/[[:space:]]*$//' "$1")) ||
-        return 0
+    missing=$(printf '%s\n' "${@:2}" |
+        grep -vxFf <(sed 's/^[[:space:]]*//; s/[[:space:]]*$//' "$1")) || return 0
     fail "$(basename "$1") lacks: $missing"
 }
 rm -rf "$work" && mkdir -p "$work"
@@ -34,8 +34,8 @@ if [ "$step" = resource ]; then
     strings -el "$work/res" >"$work/strings" # Windows reads the record as UTF-16
     has_lines "$work/strings" Calderina Deslizador.exe 1.00 0C0A04B0
 else # the wide-character call, so that paths and addresses beyond Windows-1252 arrive unchanged
-    echo 'int wmain() { return 0; }' |
-        cxx -municode -static -o "$work/launch.exe" -x c++ - -x none "$src/ui/winlaunch.cpp" "$work/res.o"
+    echo 'int wmain() { return 0; }' | cxx -municode -static -o "$work/launch.exe" -x c++ - \
+        -x none "$src/ui/winlaunch.cpp" "$work/res.o"
     $tool-objdump -p "$work/launch.exe" >"$work/imports"
     grep -qw CreateProcessW "$work/imports" || fail "launch.exe does not import CreateProcessW"
     ! grep -qw CreateProcessA "$work/imports" || fail "launch.exe imports CreateProcessA"

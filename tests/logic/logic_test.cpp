@@ -24,8 +24,8 @@ std::string place(int button, const char *side, float twips)
     return "Command" + std::to_string(button) + side + logic::decimalText(twips);
 }
 
-// Writes down every change the board reports, in its order: "Text34=11", "Command3.Left=1920",
-// "congratulations 42" (the counter then).
+// Every change the board reports, in order: "Text34=11", "Command3.Left=1920", "congratulations
+// 42".
 struct Recorder : logic::BoardObserver
 {
     explicit Recorder(Board &watched)
@@ -46,11 +46,9 @@ struct Recorder : logic::BoardObserver
     Log log;
 };
 
-// Which tile stands on each cell, cell 1 first; 0 marks the empty place.
-using Layout = std::array<int, 16>;
+using Layout = std::array<int, 16>; // the tile on each cell, cell 1 first; 0 on the empty one
 
-// A game in progress on `layout`, the blank coordinates set through the empty cell's "0". The
-// board's columns and rows are written out rather than computed.
+// A game in progress on `layout`; the board's columns and rows written out, not computed.
 Board game(const Layout &layout, const char *counter = "0")
 {
     constexpr float lines[] {480, 1200, 1920, 2640};
@@ -68,8 +66,7 @@ Board game(const Layout &layout, const char *counter = "0")
     return board;
 }
 
-// The flags, tile positions, blank coordinates and button places: equal to game(layout)'s only
-// on a board that keeps every rule between two actions.
+// Flags, positions, blank coordinates and button places: game(layout)'s on a consistent board.
 std::string arrangement(const logic::Board &b)
 {
     std::string text;
@@ -106,15 +103,13 @@ TEST(NumberReading, PastEveryDoubleIsInfinityOrAnOverflowAndTooSmallIsZero)
 {
     EXPECT_EQ(logic::readLenient(std::string(400, '9')), std::numeric_limits<double>::infinity());
     EXPECT_THROW(logic::readStrict("-1e999"), logic::Overflow);
-    EXPECT_EQ(logic::readStrict("0." + std::string(400, '0') + "1"), 0.0);
     EXPECT_EQ(logic::readLenient("-0.001e-999999999999"), 0.0);
-    // The count line: the counter's lenient reading as a whole number, and no singular.
+    // The count line: the counter read leniently, and no singular.
     EXPECT_EQ(logic::countLine("1") + logic::countLine("-0") + logic::countLine("1e15"),
               "en 1 movimientosen 0 movimientosen 1000000000000000 movimientos");
 }
 
-// Only the exact text "0" in a cell flag moves the blank coordinates there, inside the write,
-// Left before Top: no trimming, no number reading.
+// Only an exact "0" in a cell flag moves the blank coordinates there, in the write, Left first.
 TEST(CellFlag, OnlyAnExactZeroTakesTheBlankCoordinates)
 {
     Board board;
@@ -138,9 +133,8 @@ Log clickLog(Board board, int tile)
 
 TEST(TileMove, WritesOfOneMoveOnAnInconsistentBoardInFull)
 {
-    // The button goes first, to the empty place as it stood; both empty neighbours are filled
-    // and the last one wins; the "0" into the cell left moves the blank coordinates, which the
-    // blank marker then follows.
+    // The button goes first, to the empty place as it stood; both empty neighbours are filled,
+    // the last one wins; the "0" into the cell left moves the blank, and the marker follows.
     Board board = game(threeAboveEmpty, "5");
     board.setText(21, "0");
     EXPECT_EQ(clickLog(board, 3),
@@ -193,8 +187,7 @@ TEST(TileMove, FailuresStopTheClickAndKeepTheWritesBeforeThem)
 
 TEST(Draws, ReseedingKeepsThemApart)
 {
-    // The game's own source under a clock that never moves: a re-seed must not restart one
-    // sequence, or every press would draw the same tile.
+    // Under a clock that never moves, a re-seed must not restart one sequence.
     logic::ClockSeededRandom random([] { return std::uint64_t {123456789}; });
     std::set<int> tiles;
     for (int i = 0; i < 1000; ++i, tiles.insert(logic::drawnTile(random.draw())))
@@ -202,9 +195,8 @@ TEST(Draws, ReseedingKeepsThemApart)
     EXPECT_EQ(tiles.size(), 15u);
 }
 
-// From a corrupt game in progress: game flag, buttons, flags (the "0" moving the blank
-// coordinates), positions, in that order; a re-seed before every one of the thousand draws; the
-// game flag set and the counter wiped last.
+// From a corrupt game: game flag, buttons, flags, positions in that order; a re-seed before
+// every draw; the game flag set and the counter wiped last.
 TEST(Shuffle, ResetsTheBoardMixesItAndStartsTheGame)
 {
     Board board = game({5, 1, 2, 3, 9, 6, 7, 4, 13, 10, 11, 8, 14, 15, 0, 12}, "57");
@@ -229,8 +221,7 @@ TEST(Shuffle, ResetsTheBoardMixesItAndStartsTheGame)
               arrangement(game({1, 2, 3, 4, 5, 0, 7, 8, 9, 6, 10, 12, 13, 14, 11, 15})));
 }
 
-// Seeded runs: a thousand shuffles, each followed by a hundred clicks on random tiles, every
-// one counted, and the board keeps its rules throughout.
+// A thousand seeded shuffles, each with a hundred random clicks: all counted, the rules kept.
 TEST(ShuffleProperty, ShufflesAndClicksKeepEveryRuleOfTheBoard)
 {
     std::uint64_t tick = 99;

@@ -34,8 +34,7 @@ double distance(const QImage &image, const QImage &picture, QPoint at)
     return best;
 }
 
-// {the board window or else the splash, control, where the picture starts in it ((-1, -1):
-// centred), the normal drawing (its sharp one is beside it as @2x)}
+// {on the board (else the splash), control, where its picture starts ((-1, -1): centred), file}
 using Drawn = std::tuple<bool, const char *, QPoint, QString>;
 using HighDpi = testing::TestWithParam<Drawn>;
 

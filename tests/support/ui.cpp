@@ -3,7 +3,6 @@
 #include "ui/fontsubstitution.h"
 #include "ui/handler.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 
 #include <cstdio>

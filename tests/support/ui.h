@@ -1,15 +1,25 @@
 #pragma once
 
-// What the Qt suites share. Their main() (ui.cpp) runs every test on the offscreen platform with
-// the program's fonts.
+// What the Qt suites share, the game's windows among them. Their main() (ui.cpp) runs every test on
+// the offscreen platform with the program's fonts.
 
 #include "tests/support/scripted.h"
 #include "ui/browser.h"
 #include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form7.h"
+#include "ui/frame.h"
+#include "ui/frmsplash.h"
+#include "ui/picturebutton.h"
 #include "ui/program.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 

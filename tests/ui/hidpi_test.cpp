@@ -1,9 +1,6 @@
 // At 2 or 1.5 device pixels to a pixel (QT_SCALE_FACTOR): pictures drawn from their @2x drawings.
 
 #include "tests/support/ui.h"
-#include "ui/frmsplash.h"
-
-#include <QApplication>
 
 namespace {
 

@@ -1,14 +1,9 @@
 // The board played from the keyboard, and what a screen reader is told about it.
 
 #include "tests/support/ui.h"
-#include "ui/form2.h"
-#include "ui/form7.h"
-#include "ui/picturebutton.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QApplication>
-#include <QSignalSpy>
 
 namespace {
 

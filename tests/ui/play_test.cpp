@@ -3,15 +3,6 @@
 // -fsanitize=address, LeakSanitizer checks at exit that nothing else stayed behind either).
 
 #include "tests/support/ui.h"
-#include "ui/form2.h"
-#include "ui/form7.h"
-#include "ui/frmsplash.h"
-#include "ui/picturebutton.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QTimer>
 
 namespace {
 

@@ -1,28 +1,18 @@
 // The windows: when they load and go, what they open, and how they look as drawn.
 
 #include "tests/support/ui.h"
-#include "ui/form2.h"
-#include "ui/form7.h"
-#include "ui/frame.h"
-#include "ui/frmsplash.h"
 #include "ui/handler.h"
-#include "ui/picturebutton.h"
 #include "ui/placement.h"
 #include "ui/windowframe.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QFontInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <csignal>
 

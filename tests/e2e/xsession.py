@@ -3,7 +3,7 @@ xdg-open that waits first on PATH, xdotool input and screenshots. run(scenario, 
 scenario(session) and gives the exit status; a Failure fails the run, which keeps its working
 directory with failure.png and the logs."""
 
-import collections, contextlib, io, os, re, shutil, subprocess, sys, tempfile, time
+import collections, contextlib, io, os, pathlib, re, shutil, subprocess, sys, tempfile, time
 
 from PIL import Image
 
@@ -38,7 +38,7 @@ class Session:
     def __init__(self, executable, workdir, shots, kind_of):
         self.executable, self.workdir, self.shots = executable, workdir, shots
         self.kind_of = kind_of
-        self.processes, self.process, self.saved = [], None, []
+        self.processes, self.process = [], None
         self.env = {k: v for k, v in os.environ.items()
                     if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XAUTHORITY")}
 
@@ -74,15 +74,14 @@ class Session:
     def start(self, **env):
         """The program, with an xdg-open that records its address and waits, as the generic one
         waits for the browser, or fails while ./fail exists."""
-        os.makedirs(bindir := f"{self.workdir}/bin", exist_ok=True)
-        with open(f"{bindir}/xdg-open", "w") as f:
-            f.write(f"#!/bin/sh\nprintf '%s\\n' \"$*\" >> '{self.workdir}/opened'\n"
-                    f"[ -e '{self.workdir}/fail' ] && exit 4\nexec sleep 60\n")
-            os.fchmod(f.fileno(), 0o755)
-        with open(f"{self.workdir}/lsan.supp", "w") as f:  # libdbus's leaks, not ours
-            f.write("leak:libdbus-1.so\n")
-        env = dict(self.env, PATH=bindir + ":" + self.env.get("PATH", "/usr/bin:/bin"),
-                   LSAN_OPTIONS=f"suppressions={f.name}:print_suppressions=0", **env)
+        (bindir := pathlib.Path(self.workdir, "bin")).mkdir(exist_ok=True)
+        (opener := bindir / "xdg-open").write_text(
+            f"#!/bin/sh\nprintf '%s\\n' \"$*\" >> '{self.workdir}/opened'\n"
+            f"[ -e '{self.workdir}/fail' ] && exit 4\nexec sleep 60\n")
+        opener.chmod(0o755)
+        (supp := bindir.parent / "lsan.supp").write_text("leak:libdbus-1.so\n")  # libdbus's
+        env = dict(self.env, PATH=f"{bindir}:" + self.env.get("PATH", "/usr/bin:/bin"),
+                   LSAN_OPTIONS=f"suppressions={supp}:print_suppressions=0", **env)
         self.process = self.spawn("program", [self.executable], env)
 
     def opened(self):  # the addresses xdg-open was started with, one a start
@@ -135,7 +134,6 @@ class Session:
             raise Failure(f"{window} is not centred: framed at {box}")
         if name:
             (image or self.screenshot()).crop(box).save(f"{self.shots}/{name}")
-            self.saved.append(name)
 
     def xdotool(self, *arguments):
         self.output("xdotool", *arguments)
@@ -180,7 +178,7 @@ def run(scenario, kind_of, display=Session.open_display):
                 process.wait(5)
             process.kill()  # nothing once it has ended
     if len(folders) > 1 and os.environ.get("DESLIZADOR_UPDATE_SCREENSHOTS") == "1":
-        for name in session.saved:
+        for name in os.listdir(shots):  # only the screenshots saved
             shutil.copyfile(f"{shots}/{name}", f"{folders[1]}/{name}")
     shutil.rmtree(workdir, ignore_errors=True)
     print("PASS", flush=True)

@@ -1,18 +1,10 @@
 #include "tests/support/ui.h"
 
 #include "ui/fontsubstitution.h"
-#include "ui/handler.h"
 
 #include <QMouseEvent>
 
-#include <cstdio>
-
 namespace testsupport {
-
-void click(QWidget *widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
 
 void doubleClick(QWidget *widget)
 {
@@ -23,34 +15,6 @@ void doubleClick(QWidget *widget)
         QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, held, {});
         QApplication::sendEvent(widget, &event);
     }
-}
-
-Recorders::Recorders()
-{
-    ui::setLauncher(this);
-    ui::setErrorReporter([this](const QString &handler, const QString &message) {
-        errors.push_back(handler + QStringLiteral(": ") + message);
-    });
-}
-
-Recorders::~Recorders()
-{
-    ui::setLauncher(nullptr);
-    ui::setErrorReporter(nullptr);
-}
-
-QString Recorders::start(const QString &commandLine, const QString &)
-{
-    commandLines.push_back(commandLine);
-    return failure;
-}
-
-ui::Form1 &shuffledBoard(ui::Program &program, ScriptedRandom &draws)
-{
-    ui::Form1 &form = program.showForm1();
-    form.setRandomSource(&draws);
-    form.mmezclar_Click();
-    return form;
 }
 
 } // namespace testsupport
@@ -65,13 +29,6 @@ extern "C" const char *__asan_default_options()
 
 int main(int argc, char *argv[])
 {
-    // The offscreen platform notes at every window that it cannot raise it or pass on size hints.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
-        if (!text.startsWith(QStringLiteral("This plugin does not support")))
-            std::fprintf(stderr, "%s\n", qPrintable(text));
-        if (type == QtFatalMsg)
-            std::abort();
-    });
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int result = 0;
     {

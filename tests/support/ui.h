@@ -1,7 +1,6 @@
 #pragma once
 
-// What the Qt suites share, the game's windows among them. Their main() (ui.cpp) runs every test on
-// the offscreen platform with the program's fonts.
+// What the Qt suites share. Their main() (ui.cpp) runs every test offscreen with the game's fonts.
 
 #include "tests/support/scripted.h"
 #include "ui/browser.h"
@@ -10,6 +9,7 @@
 #include "ui/form7.h"
 #include "ui/frame.h"
 #include "ui/frmsplash.h"
+#include "ui/handler.h"
 #include "ui/picturebutton.h"
 #include "ui/program.h"
 
@@ -35,24 +35,45 @@ inline bool waitUntil(const std::function<bool()> &condition)
 
 // A left click in the middle of `widget`; a double-click as the system delivers one (press,
 // release, double-click, release).
-void click(QWidget *widget);
+inline void click(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
 void doubleClick(QWidget *widget);
 
-// Records the browser starts and the error messages instead of making them, while it lives.
-class Recorders : public ui::Launcher
+// Records the browser starts and the error messages ("handler: message") instead of making them,
+// while it lives; start() answers `failure`.
+struct Recorders : ui::Launcher
 {
-public:
-    Recorders();
-    ~Recorders() override;
-    QString start(const QString &commandLine, const QString &) override;
-
-    std::vector<QString> commandLines;
-    std::vector<QString> errors; // "handler: message"
-    QString failure; // what start() answers
+    Recorders()
+    {
+        ui::setLauncher(this);
+        ui::setErrorReporter([this](const QString &handler, const QString &message) {
+            errors.push_back(handler + QStringLiteral(": ") + message);
+        });
+    }
+    ~Recorders() override
+    {
+        ui::setLauncher(nullptr);
+        ui::setErrorReporter(nullptr);
+    }
+    QString start(const QString &commandLine, const QString &) override
+    {
+        commandLines.push_back(commandLine);
+        return failure;
+    }
+    std::vector<QString> commandLines, errors;
+    QString failure;
 };
 
 // The board window, shown, shuffled with `draws`.
-ui::Form1 &shuffledBoard(ui::Program &program, ScriptedRandom &draws);
+inline ui::Form1 &shuffledBoard(ui::Program &program, ScriptedRandom &draws)
+{
+    ui::Form1 &form = program.showForm1();
+    form.setRandomSource(&draws);
+    form.mmezclar_Click();
+    return form;
+}
 
 // Each test gets its own program and recorders.
 class UiTest : public testing::Test

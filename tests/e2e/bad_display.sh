@@ -1,6 +1,5 @@
 #!/bin/sh
-# A display that cannot be opened is told in plain Spanish, with exit status 1: no server at
-# DISPLAY, a malformed DISPLAY, no compositor at WAYLAND_DISPLAY with X11 unavailable.
+# No server at DISPLAY, a malformed DISPLAY, no Wayland compositor: told in Spanish, exit 1.
 runtime=$(mktemp -d) failed=0
 trap 'rm -rf "$runtime"' EXIT
 for setting in DISPLAY=:957 DISPLAY=nada:x.y WAYLAND_DISPLAY=ninguno; do

@@ -12,27 +12,22 @@ from xsession import Failure, log, wait_for
 KEYS = ["alt+m", "alt+c", "Tab", "space", "Left", "Right", "Up", "Down", "Escape"]
 
 
-def send(session, window, name, *data, answer_within=0.0):
-    """A WM_PROTOCOLS message to the window, as the window manager sends one; with answer_within,
-    whether the program sends it back to the root in time (as a ping is answered)."""
+def send(session, window, name, *data, answered=False):
+    """A WM_PROTOCOLS message, as the window manager sends one; answered: waits for its echo."""
     x = display.Display(session.env["DISPLAY"])
-    try:
-        x.screen().root.change_attributes(event_mask=X.StructureNotifyMask)  # where Qt answers
-        values = [x.intern_atom(name), *data, 0, 0, 0, 0][:5]
-        target = x.create_resource_object("window", window.id)
-        target.send_event(protocol.event.ClientMessage(
-            window=target, client_type=x.intern_atom("WM_PROTOCOLS"), data=(32, values)))
-        x.flush()
-        deadline = time.monotonic() + answer_within
-        while time.monotonic() < deadline:
-            while x.pending_events():
-                event = x.next_event()
-                if event.type == X.ClientMessage and list(event.data[1]) == values:
-                    return True
-            time.sleep(0.02)
-        return False
-    finally:
-        x.close()
+    x.screen().root.change_attributes(event_mask=X.StructureNotifyMask)  # where Qt answers
+    values = [x.intern_atom(name), *data, 0, 0, 0, 0][:5]
+    target = x.create_resource_object("window", window.id)
+    target.send_event(protocol.event.ClientMessage(
+        window=target, client_type=x.intern_atom("WM_PROTOCOLS"), data=(32, values)))
+    x.flush()
+
+    def answer():  # the program's echo among the events come so far
+        events = [x.next_event() for _ in range(x.pending_events())]
+        return any(e.type == X.ClientMessage and list(e.data[1]) == values for e in events)
+    if answered:
+        wait_for(answer, f"{window} to answer {name} after the storm", 5)
+    x.close()
 
 
 def storm(session, board, seconds=20):
@@ -57,9 +52,8 @@ def storm(session, board, seconds=20):
     if any(n > 1 for n in kinds.values()) or kinds["board"] != 1:
         raise Failure(f"after the storm the windows are {windows}")
     for window in windows:
-        stamp = int(time.time() * 1000) & 0xFFFFFFFF
-        if not send(session, window, "_NET_WM_PING", stamp, window.id, answer_within=5.0):
-            raise Failure(f"{window} does not answer _NET_WM_PING after the storm")
+        send(session, window, "_NET_WM_PING", int(time.time() * 1000) & 0xFFFFFFFF, window.id,
+             answered=True)
         if session.kind_of(window) != "board":
             send(session, window, "WM_DELETE_WINDOW")
     wait_for(lambda: len(session.windows()) == 1, "every window but the board to close", 15)

@@ -1,5 +1,4 @@
-// Runs the fuzz target once on each file in the folder given, for compilers without libFuzzer;
-// fails when the folder holds no input.
+// Runs the fuzz target once on each file of the folder given; fails when the folder is empty.
 
 #include <cstdint>
 #include <cstdio>

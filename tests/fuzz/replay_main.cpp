@@ -13,11 +13,10 @@ int main(int, char *argv[])
 {
     int count = 0;
     for (const auto &entry : std::filesystem::directory_iterator(argv[1])) {
-        std::printf("%s\n", entry.path().c_str()); // the input that fails, if one does
+        std::printf("%d %s\n", ++count, entry.path().c_str()); // the input that fails, if one does
         std::ifstream in(entry.path(), std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)), {});
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
-        ++count;
     }
     return count == 0;
 }

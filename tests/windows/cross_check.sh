@@ -7,11 +7,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # The project's warnings as errors; -Wno-restrict for GCC 12's false overlaps (its bug 105651).
 cxx() { $tool-g++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Werror \
     -Wno-restrict -I "$src" "$@"; }
-has_lines() { # each a whole line of the file once blanks at both ends are dropped
-    local missing
-    missing=$(printf '%s\n' "${@:2}" |
-        grep -vxFf <(sed 's/^[[:space:]]*//; s/[[:space:]]*$//' "$1")) || return 0
-    fail "$(basename "$1") lacks: $missing"
+has_lines() { # prints each line missing from the file, blanks at both ends dropped
+    ! printf '%s\n' "${@:2}" | grep -vxFf <(sed 's/^[[:space:]]*//; s/[[:space:]]*$//' "$1") ||
+        fail "$(basename "$1") lacks the lines above"
 }
 rm -rf "$work" && mkdir -p "$work"
 if [ "$step" = logic ]; then

@@ -1,7 +1,6 @@
-"""Boards as tuples of 16 tiles, cell 1 first, 0 for the blank: slide(layout, cell) is the layout
-after a click, solve(layout) the cells to click that bring every tile home."""
+"""Boards as tuples of 16 tiles, cell 1 first, 0 for the blank."""
 
-import collections
+import collections, functools
 
 HOME = tuple(range(1, 16)) + (0,)
 NEIGHBOURS = {c: [n for n in (c - 4, c - 1, c + 1, c + 4)
@@ -15,40 +14,31 @@ def solvable(layout):
     return (inversions + layout.index(0) // 4) % 2 == 1
 
 
-def slide(layout, cell):
+def slide(layout, cell):  # a stuck tile stays
     blank = layout.index(0) + 1
-    if cell not in NEIGHBOURS[blank]:  # a stuck tile stays
-        return layout
-    moved = list(layout)
-    moved[blank - 1], moved[cell - 1] = moved[cell - 1], 0
-    return tuple(moved)
+    swap = {blank: cell, cell: blank} if cell in NEIGHBOURS[blank] else {}
+    return tuple(layout[swap.get(c, c) - 1] for c in range(1, 17))
 
 
 def stage(layout, targets, locked):
-    """Fewest clicks that bring `targets` home without touching `locked`, searched over the places
-    of the blank and the targets alone (the other tiles are interchangeable)."""
+    """Fewest clicks bringing `targets` home, `locked` untouched, over their places alone."""
     state = tuple(layout.index(t) + 1 for t in (0, *targets))
-    previous, queue = {state: None}, collections.deque([state])
+    paths, queue = {state: ()}, collections.deque([state])
     while (state := queue.popleft())[1:] != targets:
         for cell in set(NEIGHBOURS[state[0]]) - locked:
             following = (cell, *(state[0] if p == cell else p for p in state[1:]))
-            if following not in previous:
-                previous[following] = (state, cell)
+            if following not in paths:
+                paths[following] = paths[state] + (cell,)
                 queue.append(following)
-    clicks = []
-    while previous[state]:
-        state, cell = previous[state]
-        clicks.insert(0, cell)
-    return clicks
+    return paths[state]
 
 
 def solve(layout):
     """The first two rows two tiles at a time, then the last two rows whole."""
     clicks, locked = [], set()
     for targets in ((1, 2), (3, 4), (5, 6), (7, 8), tuple(range(9, 16))):
-        for cell in stage(layout, targets, locked):
-            layout = slide(layout, cell)
-            clicks.append(cell)
+        clicks += (moves := stage(layout, targets, locked))
+        layout = functools.reduce(slide, moves, layout)
         locked.update(targets)
     assert layout == HOME, f"the solver ended at {layout}"
     return clicks

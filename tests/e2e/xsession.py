@@ -1,7 +1,4 @@
-"""A private X session to play the game in: Xvfb with openbox, the program with a recording
-xdg-open that waits first on PATH, xdotool input and screenshots. run(scenario, kind_of) calls
-scenario(session) and gives the exit status; a Failure fails the run, which keeps its working
-directory with failure.png and the logs."""
+"""Xvfb with openbox, the program with a recording xdg-open, xdotool input and screenshots."""
 
 import collections, contextlib, io, os, pathlib, re, shutil, subprocess, sys, tempfile, time
 
@@ -12,7 +9,6 @@ Window = collections.namedtuple("Window", "id x y width height name")
 
 
 def client(image, window):
-    """The window's client area in a screenshot."""
     return image.crop((window.x, window.y, window.x + window.width, window.y + window.height))
 
 
@@ -37,8 +33,7 @@ def wait_for(predicate, what, timeout, interval=0.05):
 class Session:
     def __init__(self, executable, workdir, shots, kind_of):
         self.executable, self.workdir, self.shots = executable, workdir, shots
-        self.kind_of = kind_of
-        self.processes, self.process = [], None
+        self.kind_of, self.processes, self.process = kind_of, [], None
         self.env = {k: v for k, v in os.environ.items()
                     if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XAUTHORITY")}
 
@@ -47,16 +42,11 @@ class Session:
         self.spawn("Xvfb", ["Xvfb", "-displayfd", write_end, "-screen", "0",
                             "%dx%dx24" % SCREEN, "-nolisten", "tcp"], pass_fds=[write_end])
         os.close(write_end)
-        with os.fdopen(read_end) as pipe:  # the display's number, or nothing if Xvfb ends
-            if not (number := pipe.readline().strip()):
-                raise Failure("Xvfb ended without a display")
-        self.env["DISPLAY"] = ":" + number
-        openbox = self.spawn("openbox", ["openbox", "--sm-disable"])
-        def managed():  # once the window manager announces itself on the root window
-            if openbox.poll() is not None:
-                raise Failure(f"openbox ended with status {openbox.returncode}")
-            return "_NET_SUPPORTING_WM_CHECK" in self.output("xprop", "-root")
-        wait_for(managed, "openbox to manage the display", 60)
+        with os.fdopen(read_end) as pipe:  # the display's number
+            self.env["DISPLAY"] = ":" + pipe.readline().strip()
+        self.spawn("openbox", ["openbox", "--sm-disable"])  # announces itself on the root window
+        wait_for(lambda: "_NET_SUPPORTING_WM_CHECK" in self.output("xprop", "-root", check=False),
+                 "openbox to manage the display", 60)
 
     def spawn(self, name, command, env=None, **options):
         self.processes.append(subprocess.Popen(
@@ -65,15 +55,14 @@ class Session:
         return self.processes[-1]
 
     def output(self, *command, check=True):
-        result = subprocess.run([str(c) for c in command], env=self.env, capture_output=True,
-                                text=True, timeout=60)
+        result = subprocess.run([str(c) for c in command], env=self.env, cwd=self.workdir,
+                                capture_output=True, text=True, timeout=60)
         if check and result.returncode != 0:
             raise Failure(f"{' '.join(map(str, command))} failed: {result.stderr.strip()}")
         return result.stdout
 
     def start(self, **env):
-        """The program, with an xdg-open that records its address and waits, as the generic one
-        waits for the browser, or fails while ./fail exists."""
+        """The program, with an xdg-open that records its address and waits, or fails on ./fail."""
         (bindir := pathlib.Path(self.workdir, "bin")).mkdir(exist_ok=True)
         (opener := bindir / "xdg-open").write_text(
             f"#!/bin/sh\nprintf '%s\\n' \"$*\" >> '{self.workdir}/opened'\n"
@@ -84,15 +73,16 @@ class Session:
                    LSAN_OPTIONS=f"suppressions={supp}:print_suppressions=0", **env)
         self.process = self.spawn("program", [self.executable], env)
 
-    def opened(self):  # the addresses xdg-open was started with, one a start
-        with contextlib.suppress(FileNotFoundError):
-            return open(f"{self.workdir}/opened").read().splitlines()
-        return []
+    def opened_once(self, address):  # a second start, if any, has had 1.5 s to show
+        opened = pathlib.Path(self.workdir, "opened")
+        wait_for(opened.exists, "xdg-open to start", 20)
+        time.sleep(1.5)
+        if opened.read_text().splitlines() != [address]:
+            raise Failure(f"xdg-open started with {opened.read_text().split()}, not once")
 
     def windows(self):
-        """The program's viewable top-level windows, read again while none shows: a search has
-        been seen to miss them all once (while another window went, it seems)."""
-        for _ in range(3):
+        """The program's viewable windows, read again while none shows (one missed them all)."""
+        for attempt in range(3):
             if self.process.poll() is not None:
                 raise Failure(f"the program ended with status {self.process.returncode}")
             found = []
@@ -103,10 +93,9 @@ class Session:
                 if len(box) == 4:  # unless it went meanwhile
                     name = re.findall(r'Window id: \S+ "(.*)"', info) or [""]
                     found.append(Window(int(wid), *map(int, box), name[0]))
-            if found:
+            if found or attempt == 2:
                 return found
             time.sleep(0.1)
-        return found
 
     def find(self, kind):
         return next((w for w in self.windows() if self.kind_of(w) == kind), None)
@@ -115,7 +104,7 @@ class Session:
         return wait_for(lambda: self.find(kind), f"the {kind} window", timeout)
 
     def wait_gone(self, kind, timeout):
-        wait_for(lambda: self.find(kind) is None, f"the {kind} window to close", timeout)
+        wait_for(lambda: not self.find(kind), f"the {kind} window to close", timeout)
 
     def screenshot(self):
         data = subprocess.run(["import", "-window", "root", "png:-"], env=self.env,
@@ -123,11 +112,9 @@ class Session:
         return Image.open(io.BytesIO(data)).convert("RGB")
 
     def centred(self, window, name=None, image=None):
-        """Checks that the window with its frame is centred; saves it, as the player sees it, as
-        `name` in the screenshots folder."""
+        """Fails unless the framed window is centred; saves it as `name` among the screenshots."""
         text = self.output("xprop", "-id", window.id, "_NET_FRAME_EXTENTS", check=False)
-        extents = [int(n) for n in re.findall(r"\d+", text.partition("=")[2])]
-        left, right, top, bottom = extents or [0] * 4
+        left, right, top, bottom = map(int, re.findall(r"\d+", text.partition("=")[2]) or "0000")
         box = (window.x - left, window.y - top, window.x + window.width + right,
                window.y + window.height + bottom)
         if abs(box[0] + box[2] - SCREEN[0]) > 1 or abs(box[1] + box[3] - SCREEN[1]) > 1:
@@ -152,9 +139,7 @@ class Session:
 
 
 def run(scenario, kind_of, display=Session.open_display):
-    """Runs scenario(session) on the display opened by display(session). argv: <executable>
-    [<screenshots folder> [<folder they are copied to after a pass, with
-    DESLIZADOR_UPDATE_SCREENSHOTS=1>]]."""
+    """argv: <executable> [<screenshots> [<folder they go to on a pass, on UPDATE_SCREENSHOTS>]]"""
     executable, *folders = sys.argv[1:]
     log(scenario.__doc__)
     workdir = tempfile.mkdtemp(prefix="deslizador-e2e-")

@@ -1,5 +1,4 @@
-"""A short storm on a played game (play.py): random clicks, keys and closes on every window, an
-opener that waits; then pings, no window twice, a valid board; a failed opener's message."""
+"""A storm of clicks, keys and closes; then pings, no window twice, a valid board, an error box."""
 
 import collections, os, random, time
 

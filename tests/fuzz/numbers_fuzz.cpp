@@ -1,6 +1,4 @@
-// Fuzz target for the two number readings: never a crash; the strict reading accepts exactly the
-// texts of the number grammar (a regular expression here); the lenient one reads its leading
-// number.
+// Number readings fuzzed: strict accepts just the grammar below, lenient reads the leading number.
 
 #include "logic/errors.h"
 #include "logic/numbers.h"
@@ -15,7 +13,6 @@
 #include <string>
 #include <string_view>
 
-// Aborts, naming the check, where it does not hold.
 #define EXPECT(holds) \
     ((holds) ? void() : (std::fprintf(stderr, "numbers_fuzz: %s\n", #holds), std::abort()))
 

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# deb_check.sh <build dir> <work dir>: the .deb's control record and files (all valid, under /usr);
-# its unpacked program shows its board on a display of its own. Exits 77 where dpkg is missing.
+# deb_check.sh <build dir> <work dir>: the .deb valid, its program starting; 77: no dpkg
 set -euo pipefail
 build=$1 work=$2 root=$2/root
 fail() { echo "FAIL: $*" >&2; exit 1; }

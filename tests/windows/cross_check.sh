@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# cross_check.sh logic|resource|launch <work dir>: the logic, the resources (version record, icon)
-# or the launcher built with Debian's MinGW-w64 cross tools.
+# cross_check.sh logic|resource|launch <work dir>: that Windows piece built with MinGW-w64.
 set -euo pipefail
 step=$1 work=$2 src=$(dirname "$(realpath "$0")")/../.. tool=x86_64-w64-mingw32
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -32,7 +31,6 @@ else # the wide-character call, so that paths and addresses beyond Windows-1252 
         -x none "$src/ui/winlaunch.cpp" "$work/res.o"
     $tool-objdump -p "$work/launch.exe" >"$work/imports"
     [ "$(grep -ow 'CreateProcess[AW]' "$work/imports")" = CreateProcessW ] || fail "CreateProcess"
-    strings -el "$work/launch.exe" >"$work/strings" # the version record, in UTF-16 as Windows reads
-    has_lines "$work/strings" Calderina Deslizador.exe 1.00
+    has_lines <(strings -el "$work/launch.exe") Calderina Deslizador.exe 1.00 # in UTF-16
 fi
 echo "windows $step: ok"

@@ -33,4 +33,3 @@ else # the wide-character call, so that paths and addresses beyond Windows-1252 
     [ "$(grep -ow 'CreateProcess[AW]' "$work/imports")" = CreateProcessW ] || fail "CreateProcess"
     has_lines <(strings -el "$work/launch.exe") Calderina Deslizador.exe 1.00 # in UTF-16
 fi
-echo "windows $step: ok"

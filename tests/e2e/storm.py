@@ -30,8 +30,7 @@ def send(session, window, name, *data, answered=False):
 
 
 def storm(session, board, seconds=20):
-    seed = random.randrange(1 << 30)
-    rng, end = random.Random(seed), time.monotonic() + seconds
+    rng, end = random.Random(seed := random.randrange(1 << 30)), time.monotonic() + seconds
     log(f"a storm of {seconds} s, seed {seed}")
     while time.monotonic() < end:
         window = rng.choice(session.windows() or [board.window])  # none while one is mapped

@@ -62,10 +62,6 @@ Form7 &Program::showForm7()
 {
     return show<Form7>();
 }
-Form1 &Program::form1()
-{
-    return load<Form1>();
-}
 FrmSplash *Program::splashIfLoaded() const
 {
     return loaded<FrmSplash>();
@@ -120,7 +116,16 @@ void Program::end()
 
 bool Program::anyLoaded() const
 {
-    return std::apply([](const auto &...slot) { return (!slot.isNull() || ...); }, m_windows);
+    return !loadedWindows().isEmpty();
+}
+
+QList<QWidget *> Program::loadedWindows() const
+{
+    QList<QWidget *> windows;
+    std::apply(
+        [&windows](const auto &...slot) { ((slot ? windows.append(slot.data()) : void()), ...); },
+        m_windows);
+    return windows;
 }
 
 } // namespace ui

@@ -42,8 +42,6 @@ public:
     Form1 &showForm1();
     Form2 &showForm2();
     Form7 &showForm7();
-    // The board window, loaded (not shown) if it is not: the congratulations read its counter.
-    Form1 &form1();
     FrmSplash *splashIfLoaded() const;
     Form1 *form1IfLoaded() const;
     Form2 *form2IfLoaded() const;
@@ -57,6 +55,8 @@ public:
     void end();
 
     bool anyLoaded() const;
+    // The windows loaded now, in the order the program's end unloads them.
+    QList<QWidget *> loadedWindows() const;
 
 signals:
     // The last window went away or the program was ended; main() leaves its event loop.

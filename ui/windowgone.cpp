@@ -1,9 +1,5 @@
 #include "ui/windowgone.h"
 
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form7.h"
-#include "ui/frmsplash.h"
 #include "ui/program.h"
 
 #include <QCoreApplication>
@@ -32,11 +28,8 @@ bool WindowGoneWatcher::nativeEventFilter(const QByteArray &eventType, void *mes
         return false;
     const WId gone = static_cast<const xcb_destroy_notify_event_t *>(message)->window;
     // A window the program unloads itself is forgotten before its native window goes.
-    for (QWidget *window : {static_cast<QWidget *>(m_program.splashIfLoaded()),
-                            static_cast<QWidget *>(m_program.form1IfLoaded()),
-                            static_cast<QWidget *>(m_program.form2IfLoaded()),
-                            static_cast<QWidget *>(m_program.form7IfLoaded())}) {
-        if (window && window->internalWinId() == gone) {
+    for (QWidget *window : m_program.loadedWindows()) {
+        if (window->internalWinId() == gone) {
             QTimer::singleShot(0, &m_program, [program = &m_program, target = QPointer(window)] {
                 program->unload(target);
             });

@@ -35,10 +35,12 @@ def storm(session, board, seconds=20):
     while time.monotonic() < end:
         window = rng.choice(session.windows() or [board.window])  # none while one is mapped
         kind = session.kind_of(window)
-        if rng.random() < 0.6:  # the board's client area only: its menu bar holds "Salir";
-            top = window.y + (window.height - BOARD_CLIENT[1] if kind == "board" else 8)
-            session.click(rng.randrange(window.x + 8, window.x + window.width - 8),  # inside
-                          rng.randrange(top, window.y + window.height - 8))  # the drawn borders
+        # The board's client area only (its menu bar holds "Salir"), elsewhere inside the drawn
+        # borders; a window shrunk smaller than its borders gets keys instead.
+        top = window.y + (window.height - BOARD_CLIENT[1] if kind == "board" else 8)
+        xs, ys = (window.x + 8, window.x + window.width - 8), (top, window.y + window.height - 8)
+        if rng.random() < 0.6 and xs[0] < xs[1] and ys[0] < ys[1]:
+            session.click(rng.randrange(*xs), rng.randrange(*ys))
         elif rng.random() < 0.2 and kind != "board":  # closing the board would end the game
             send(session, window, "WM_DELETE_WINDOW")
         else:

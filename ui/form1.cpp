@@ -13,6 +13,7 @@
 #include "ui/picturebutton.h"
 #include "ui/program.h"
 #include "ui/tileboard.h"
+#include "ui/titlebar.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -122,6 +123,7 @@ Form1::Form1()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    TitleBar::fit(this);
 
     auto *menu = menuBar();
     struct MenuCommand

@@ -1,5 +1,6 @@
 #include "ui/handler.h"
 
+#include "ui/titlebar.h"
 #include "ui/translation.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@ void showMessageBox(const QString &handler, const QString &message)
     // A message box is application modal unless told otherwise before it is shown. This one is
     // not: no nested event loop starts inside a handler, and the game goes on at once.
     box->setWindowModality(Qt::NonModal);
+    TitleBar::fit(box);
     box->show();
 }
 

@@ -1,22 +1,35 @@
 #!/usr/bin/python3
-"""On headless Weston the splash, then the board show their pictures; the error output is empty."""
+"""Weston on a private X display, played with the pointer: every window as on X, the board's own
+title bar with a maximize box that does nothing and a close box that ends the program, and the
+error output empty."""
 
-import glob, os, sys
+import os, sys, time
 
 from PIL import Image
 
-from xsession import Failure, log, run, wait_for
+from board import CONTACT_OK, Board
+from play import read_count
+from solver import HOME, slide, solve
+from xsession import Failure, Window, log, run, wait_for
 
-ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../assets")
+HERE = os.path.dirname(os.path.abspath(__file__))
+OUTPUT, OUTSIDE, PARK = (1024, 768), (1090, 790), (1000, 2)  # parked on Weston's panel
+# From the board's client corner: the menu's captions, and the title bar's boxes above them.
+MENU_Y, MEZCLAR, CONTACTO, BOXES_Y, MAXIMIZE, CLOSE = -9, 28, 84, -27, 226, 244
 
 
 def weston(session):
+    session.open_display((OUTPUT[0] + 76, OUTPUT[1] + 32), manager=False)  # room to come in from
     os.mkdir(runtime := f"{session.workdir}/runtime", 0o700)
     session.env.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="deslizador-test")
-    session.spawn("weston", ["weston", "--backend=headless-backend.so", "--use-pixman", "--debug",
-                             "--socket=deslizador-test", "--width=1024", "--height=768",
-                             "--idle-time=0"])
+    session.spawn("weston", ["weston", "--backend=x11-backend.so", "--use-pixman", "--idle-time=0",
+                             "--socket=deslizador-test", "--width=%d" % OUTPUT[0],
+                             "--height=%d" % OUTPUT[1]])
     wait_for(lambda: os.path.exists(f"{runtime}/deslizador-test"), "Weston's socket", 30)
+
+
+def park(session):  # Weston's output takes the pointer's place as it comes in, then its motions
+    session.xdotool("mousemove", *OUTSIDE, "sleep", 0.1, "mousemove", *PARK, "sleep", 0.1)
 
 
 def find(shot, picture):
@@ -30,22 +43,63 @@ def find(shot, picture):
 
 
 def on_wayland(session):
-    """The splash, then the board with its pictures, on Weston."""
+    """Every window on Weston, as on X."""
     session.start(QT_QPA_PLATFORM="wayland")
-    picture = lambda name: Image.open(f"{ASSETS}/{name}").convert("RGB")
-    def shot():
-        session.output("weston-screenshooter")
-        shots = glob.glob(f"{session.workdir}/wayland-screenshot*.png")
-        return Image.open(max(shots, key=os.path.getmtime)).convert("RGB")
-    seen = lambda name: lambda: find(shot(), picture(name))
-    log(f"the splash's board picture at {wait_for(seen('tablero.gif'), 'the splash', 20, 0.2)}")
-    at = wait_for(seen("banner.gif"), "the board window with the banner", 20, 0.2)
-    if find(image := shot(), picture("tablero.gif")):
+    park(session)
+    shown = lambda picture: find(session.screenshot(), picture)
+    seen = lambda picture, what, timeout=20: wait_for(lambda: shown(picture), what, timeout, 0.2)
+    as_on_x = lambda name: Image.open(f"{HERE}/../../docs/{name}.png").convert("RGB")
+    asset = lambda name: Image.open(f"{HERE}/../../assets/{name}").convert("RGB")
+    log(f"the splash at {seen(splash := as_on_x('splash'), 'the splash as on X')}")
+    at = seen(asset("banner.gif"), "the board window with the banner")
+    left, top = at[0] - 51, at[1] - 235  # the board's client corner; the banner stands at (51, 235)
+    if find(image := session.screenshot(), splash):
         raise Failure("the splash is still on the screen beside the board")
-    tile = picture("ficha1.jpg")  # centred on cell 1 at (32, 32); the banner stands at (51, 235)
-    face = (at[0] - 51 + 32 + (48 - tile.width) // 2, at[1] - 235 + 32 + (48 - tile.height) // 2)
-    if find(image, tile) != face:
+    tile = asset("ficha1.jpg")  # centred on cell 1 at (32, 32)
+    if find(image, tile) != (face := (left + 32 + (48 - tile.width) // 2,
+                                      top + 32 + (48 - tile.height) // 2)):
         raise Failure(f"tile 1's picture is not at {face}, 32 pixels in from the board's corner")
+    board = Board(session, Window(0, left, top, 254, 296, ""))
+    board.learn(image)
+
+    framed = lambda: session.screenshot().crop((left - 3, top - 39, left + 257, top + 299))
+    before = framed()
+    session.click(left + MAXIMIZE, top + BOXES_Y)
+    park(session)
+    time.sleep(1)
+    if framed() != before:
+        framed().save(f"{session.workdir}/maximized.png")
+        raise Failure("the maximize button changed the board window (maximized.png)")
+
+    session.click(left + CONTACTO, top + MENU_Y)
+    park(session)
+    contact = seen(window := as_on_x("contact"), "the contact window as on X", 15)
+    session.click(contact[0] + CONTACT_OK[0], contact[1] + CONTACT_OK[1])
+    park(session)
+    wait_for(lambda: not shown(window), "the contact window to close", 10, 0.2)
+
+    session.click(left + MEZCLAR, top + MENU_Y)
+    park(session)
+    layout = wait_for(lambda: (read := board.read()) != HOME and read, "the mixed board", 15, 0.2)
+    *moves, last = solve(layout)
+    for start in range(0, len(moves), 12):
+        session.xdotool(*[a for cell in moves[start:start + 12] for a in
+                          ("mousemove", *board.cell_centre(cell), "sleep", 0.05, "click", 1)])
+        park(session)
+        for cell in moves[start:start + 12]:
+            layout = slide(layout, cell)
+        wait_for(lambda: board.read() == layout, f"the board {layout}", 10, 0.2)
+    session.click(*board.cell_centre(last))
+    park(session)
+    heading = as_on_x("congratulations").crop((0, 0, 210, 100))  # the count below it varies
+    at = seen(heading, "the congratulations as on X", 15)
+    count = read_count(session.screenshot().crop((*at, at[0] + 210, at[1] + 149)), session.workdir)
+    if count != len(moves) + 1:
+        raise Failure(f"the congratulations show {count} moves of {len(moves) + 1}")
+    wait_for(lambda: not shown(heading), "the congratulations to close", 8, 0.2)
+    session.click(left + CLOSE, top + BOXES_Y)
+    if (status := session.process.wait(10)) != 0:  # TimeoutExpired fails the run too
+        raise Failure(f"the program ended with status {status} after the close box")
     if text := open(f"{session.workdir}/program.log", errors="replace").read().strip():
         raise Failure(f"the program wrote on its error output:\n{text}")
 

@@ -37,16 +37,17 @@ class Session:
         self.env = {k: v for k, v in os.environ.items()
                     if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XAUTHORITY")}
 
-    def open_display(self):
+    def open_display(self, size=SCREEN, manager=True):
         read_end, write_end = os.pipe()
         self.spawn("Xvfb", ["Xvfb", "-displayfd", write_end, "-screen", "0",
-                            "%dx%dx24" % SCREEN, "-nolisten", "tcp"], pass_fds=[write_end])
+                            "%dx%dx24" % size, "-nolisten", "tcp"], pass_fds=[write_end])
         os.close(write_end)
         with os.fdopen(read_end) as pipe:  # the display's number
             self.env["DISPLAY"] = ":" + pipe.readline().strip()
-        self.spawn("openbox", ["openbox", "--sm-disable"])  # announces itself on the root window
-        wait_for(lambda: "_NET_SUPPORTING_WM_CHECK" in self.output("xprop", "-root", check=False),
-                 "openbox to manage the display", 60)
+        if manager:  # openbox, which announces itself on the root window
+            self.spawn("openbox", ["openbox", "--sm-disable"])
+            root = lambda: self.output("xprop", "-root", check=False)
+            wait_for(lambda: "_NET_SUPPORTING_WM_CHECK" in root(), "openbox to manage it", 60)
 
     def spawn(self, name, command, env=None, **options):
         self.processes.append(subprocess.Popen(

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """A game by keyboard alone, as a screen reader meets it on a real accessibility bus."""
 
-import contextlib, sys, time
+import contextlib, pathlib, sys, time
 
 import pyatspi
 from gi.repository import GLib
@@ -57,15 +57,24 @@ def game(session):
         pyatspi.Registry.registerEventListener(listen, kind)
     session.start(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     window = session.wait_window("board")
-    frame = waited(lambda: next((find(a, "frame", " Deslizador") for a in
-                                 pyatspi.Registry.getDesktop(0) if a and a.name == "Deslizador"),
-                                None), "the board window on the accessibility bus")
+    game = waited(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
+                                if a and a.name == "Deslizador"), None), "the game on the bus")
+    frame = waited(lambda: find(game, "frame", " Deslizador"), "the board window on the bus")
     tablero, banner = find(frame, "panel", "Tablero"), find(frame, "link")
     waited(lambda: read(tablero) == HOME, "the board's buttons in the home arrangement", 5)
     if (banner.name, banner.description) != ("Ludoteca", PARTNER_ADDRESS):
         raise Failure(f"the banner is the link {banner.name!r}, {banner.description!r}")
     banner.queryAction().doAction(0)
     session.opened_once(PARTNER_ADDRESS)
+    pathlib.Path(session.workdir, "fail").touch()  # an error message, met as an alert
+    banner.queryAction().doAction(0)
+    alert = waited(lambda: find(game, "alert"), "the failed opener's message as an alert")
+    ok = find(alert, "push button", "Aceptar")
+    waited(lambda: ok.getState().contains(pyatspi.STATE_FOCUSED), "the focus on its Aceptar", 5)
+    if f"No se pudo abrir la página {PARTNER_ADDRESS} en el navegador." not in (
+            texts := [label.name for label in alert]):
+        raise Failure(f"the alert reads {texts}")
+    ok.queryAction().doAction(0)
 
     session.key_on(window, "alt+m")
     layout = waited(lambda: read(tablero) not in (None, HOME) and read(tablero), "Alt+M to mix")

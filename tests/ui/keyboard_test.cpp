@@ -52,10 +52,10 @@ TEST_F(Keyboard, TabWalksTheButtonsArrowsGoToNeighboursAndTheCueShowsAfterTheKey
     EXPECT_EQ(walk({Key_Tab, Key_Tab}), "Command10 Command11");
     EXPECT_GT(cueDots(form.button(11)), 10);
     form.button(11)->setFocus();
-    EXPECT_EQ(walk({Key_Down, Key_Right, Key_Right, Key_Down, Key_Up, Key_Left, Key_Left, Key_Left,
-                    Key_Left}),
-              "Command16 Command15 Command15 Command15 Command12 Command11 Command10 Command9 "
-              "Command9");
+    EXPECT_EQ(walk({Key_Down, Key_Right, Key_Right, Key_Down, Key_Up, Key_Right, Key_Left, Key_Left,
+                    Key_Left, Key_Left}),
+              "Command16 Command15 Command15 Command15 Command12 Command12 Command11 Command10 "
+              "Command9 Command9");
 }
 
 TEST_F(Keyboard, SpaceAndEnterClickAndTheScreenReaderHearsTheNewPlace)

@@ -35,4 +35,16 @@ void drawBevel(QPainter &p, QRect box, BevelRing outer, BevelRing inner)
     drawRing(p, box.adjusted(1, 1, -1, -1), inner);
 }
 
+void drawRaised(QPainter &p, QRect box)
+{
+    drawBevel(p, box, {classic::highlight, classic::darkShadow}, {classic::light, classic::shadow});
+}
+
+void drawWindowFrame(QPainter &p, QRect box)
+{
+    p.fillRect(box, classic::face);
+    drawBevel(p, box, {classic::face, classic::windowDarkShadow},
+              {classic::highlight, classic::shadow});
+}
+
 } // namespace ui

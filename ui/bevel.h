@@ -29,6 +29,11 @@ struct BevelRing
 // A two-pixel bevel along the lines of `box`: `outer` on them, `inner` one pixel inside.
 void drawBevel(QPainter &p, QRect box, BevelRing outer, BevelRing inner);
 
+// The raised edge of a control (a button's face standing out), and of a window: its frame, filled
+// with the face colour inside the rings.
+void drawRaised(QPainter &p, QRect box);
+void drawWindowFrame(QPainter &p, QRect box);
+
 // A one-pixel line around the inside of `box`.
 void drawOutline(QPainter &p, QRect box, QColor color);
 

@@ -62,9 +62,7 @@ void BorderedWindow::paintEvent(QPaintEvent *)
     }
     // Raised: light top-left and dark bottom-right outside, white and grey inside them, the
     // face colour in what is left.
-    p.fillRect(rect(), classic::face);
-    drawBevel(p, rect(), {classic::face, classic::windowDarkShadow},
-              {classic::highlight, classic::shadow});
+    drawWindowFrame(p, rect());
 }
 
 void BorderedWindow::resizeEvent(QResizeEvent *)

@@ -103,8 +103,7 @@ void PictureButton::paintEvent(QPaintEvent *)
     if (sunken)
         drawBevel(p, r, {classic::darkShadow, classic::darkShadow}, {classic::shadow, m_face});
     else
-        drawBevel(p, r, {classic::highlight, classic::darkShadow},
-                  {classic::light, classic::shadow});
+        drawRaised(p, r);
 
     // Pressed, the content moves one pixel down and right, as the face sinks.
     const QPoint shift = sunken ? QPoint(1, 1) : QPoint(0, 0);

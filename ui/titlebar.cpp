@@ -99,9 +99,7 @@ TitleBar::Box TitleBar::boxAt(QPoint point) const
 void TitleBar::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), classic::face);
-    drawBevel(p, rect(), {classic::face, classic::windowDarkShadow},
-              {classic::highlight, classic::shadow});
+    drawWindowFrame(p, rect());
 
     const QRect caption(border, border, width() - 2 * border, captionHeight);
     const CaptionColours &colours = window()->isActiveWindow() ? activeCaption : inactiveCaption;
@@ -139,8 +137,7 @@ void TitleBar::drawBox(QPainter &p, Box box) const
         drawBevel(p, r, {classic::darkShadow, classic::highlight},
                   {classic::shadow, classic::light});
     else
-        drawBevel(p, r, {classic::highlight, classic::darkShadow},
-                  {classic::light, classic::shadow});
+        drawRaised(p, r);
 
     // The glyphs, as whole pixels from the box's corner; a pressed box shows its glyph one pixel
     // down and right, a disabled one is etched: white one pixel down and right, grey over it.

@@ -69,7 +69,8 @@ class Session:
             f"#!/bin/sh\nprintf '%s\\n' \"$*\" >> '{self.workdir}/opened'\n"
             f"[ -e '{self.workdir}/fail' ] && exit 4\nexec sleep 60\n")
         opener.chmod(0o755)
-        (supp := bindir.parent / "lsan.supp").write_text("leak:libdbus-1.so\n")  # libdbus's
+        supp = bindir.parent / "lsan.supp"  # libdbus's and (Qt's, through it) libwayland's
+        supp.write_text("leak:libdbus-1.so\nleak:libwayland-client.so\n")
         env = dict(self.env, PATH=f"{bindir}:" + self.env.get("PATH", "/usr/bin:/bin"),
                    LSAN_OPTIONS=f"suppressions={supp}:print_suppressions=0", **env)
         self.process = self.spawn("program", [self.executable], env)

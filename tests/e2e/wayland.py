@@ -60,6 +60,7 @@ def on_wayland(session):
     board.learn(image)
 
     framed = lambda: session.screenshot().crop((left - 3, top - 39, left + 257, top + 299))
+    park(session, left + 5, top + 5)  # on the photograph: the board active, whatever it was
     before = framed()
     park(session, left + MAXIMIZE, top + BOXES_Y)
     time.sleep(1)

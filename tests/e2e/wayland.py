@@ -1,6 +1,5 @@
 #!/usr/bin/python3
-"""Weston on a private X display, played with the pointer: every window as on X, the board's own
-title bar (maximize does nothing, close ends the program), and the error output empty."""
+"""Weston on an X display, played with the pointer: every window as on X, the board's title bar."""
 
 import functools, os, sys, time
 
@@ -48,13 +47,13 @@ def on_wayland(session):
     park(session)
     shown = lambda picture: find(session.screenshot(), picture)
     seen = lambda picture, what, timeout=20: wait_for(lambda: shown(picture), what, timeout, 0.2)
-    as_on_x = lambda name: Image.open(f"{HERE}/../../docs/{name}.png").convert("RGB")
-    asset = lambda name: Image.open(f"{HERE}/../../assets/{name}").convert("RGB")
+    picture = lambda path: Image.open(f"{HERE}/../../{path}").convert("RGB")
+    as_on_x = lambda name: picture(f"docs/{name}.png")
     log(f"the splash at {seen(as_on_x('splash'), 'the splash as on X')}")
-    at = seen(asset("banner.gif"), "the board window with the banner")
+    at = seen(picture("assets/banner.gif"), "the board window with the banner")
     left, top = at[0] - 51, at[1] - 235  # the board's client corner; the banner stands at (51, 235)
     image, face = session.screenshot(), (left + 32 + 16, top + 32 + 11)  # 16 x 25 on cell 1
-    if find(image, asset("ficha1.jpg")) != face:  # the 48-pixel cell at (32, 32)
+    if find(image, picture("assets/ficha1.jpg")) != face:  # the 48-pixel cell at (32, 32)
         raise Failure(f"tile 1's picture is not at {face}, 32 pixels in from the board's corner")
     board = Board(session, Window(0, left, top, 254, 296, ""))
     board.learn(image)

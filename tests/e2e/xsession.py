@@ -44,10 +44,15 @@ class Session:
         os.close(write_end)
         with os.fdopen(read_end) as pipe:  # the display's number
             self.env["DISPLAY"] = ":" + pipe.readline().strip()
-        if manager:  # openbox, which announces itself on the root window
-            self.spawn("openbox", ["openbox", "--sm-disable"])
-            root = lambda: self.output("xprop", "-root", check=False)
-            wait_for(lambda: "_NET_SUPPORTING_WM_CHECK" in root(), "openbox to manage it", 60)
+        root = lambda: self.output("xprop", "-root", check=False)
+        for attempt in range(3 if manager else 0):  # openbox announces itself on the root window
+            openbox = self.spawn("openbox", ["openbox", "--sm-disable"])
+            with contextlib.suppress(Failure):
+                return wait_for(lambda: "_NET_SUPPORTING_WM_CHECK" in root(), "openbox", 20)
+            log(f"openbox did not manage the display (status {openbox.poll()}); started again")
+            openbox.kill()  # seen once in hundreds of starts, silent, never reproduced
+        if manager:
+            raise Failure("openbox did not manage the display in three starts")
 
     def spawn(self, name, command, env=None, **options):
         self.processes.append(subprocess.Popen(

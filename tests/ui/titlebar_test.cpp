@@ -8,18 +8,14 @@
 namespace {
 
 using namespace testsupport;
-using ui::TitleBar;
-
-// The boxes' top-left corners, in the window: close at the right, then maximize, then minimize.
-QPoint box(const QWidget &window, int fromRight)
-{
-    return {window.width() - 3 - 2 - 16 - (fromRight > 0 ? 2 + 16 * fromRight : 0), 5};
-}
-
 TEST_F(UiTest, OwnTitleBarsMinimizeAndCloseAndCannotMaximize)
 {
     ui::Form1 &form = program.showForm1();
-    ASSERT_TRUE(TitleBar::fit(&form, true));
+    ASSERT_TRUE(ui::TitleBar::fit(&form, true));
+    // The boxes' top-left corners: close 2 pixels in from the frame, maximize and minimize before.
+    const auto box = [&](int fromRight) {
+        return QPoint(form.width() - 3 - 2 - 16 - (fromRight > 0 ? 2 + 16 * fromRight : 0), 5);
+    };
     form.show();
     form.activateWindow();
     ASSERT_TRUE(waitUntil([&] { return form.isActiveWindow(); }));
@@ -27,7 +23,7 @@ TEST_F(UiTest, OwnTitleBarsMinimizeAndCloseAndCannotMaximize)
 
     const QImage drawn = form.grab().toImage();
     const auto colour = [&](QPoint at) { return drawn.pixelColor(at).name(); };
-    const QPoint maximize = box(form, 1), close = box(form, 0);
+    const QPoint maximize = box(1), close = box(0);
     EXPECT_EQ(colour({3, 20}), "#000080"); // the active caption's left end, below the icon
     EXPECT_EQ(colour(maximize + QPoint(11, 6)), "#808080"); // the disabled glyph, etched
     EXPECT_EQ(colour(maximize + QPoint(12, 6)), "#ffffff");
@@ -36,7 +32,7 @@ TEST_F(UiTest, OwnTitleBarsMinimizeAndCloseAndCannotMaximize)
     QWidget *bar = form.findChild<QWidget *>(QStringLiteral("titleBar"));
     QTest::mouseClick(bar, Qt::LeftButton, {}, maximize + QPoint(8, 7));
     EXPECT_FALSE(form.isMaximized());
-    QTest::mouseClick(bar, Qt::LeftButton, {}, box(form, 2) + QPoint(8, 7));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, box(2) + QPoint(8, 7));
     EXPECT_TRUE(form.isMinimized());
     form.showNormal();
     // A press on a box that is released elsewhere does nothing, as on the classic desktop.

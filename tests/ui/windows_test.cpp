@@ -271,8 +271,7 @@ TEST_F(Windows, TheBoardWindowShowsOnlyTheBoardTheBannerAndTheMenu)
     EXPECT_EQ(QFontInfo(form.menuBar()->font()).pixelSize(), 11);
     EXPECT_EQ(form.findChild<QWidget *>("Image1")->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(form.button(1)->cursor().shape(), Qt::ArrowCursor);
-    // A raised tile: white and light grey at its left, grey and black at its right.
-    const QImage tile = form.button(1)->grab().toImage();
+    const QImage tile = form.button(1)->grab().toImage(); // raised: white, light … grey, black
     for (const auto &[x, colour] :
          {std::pair(0, 0xFFFFFFu), {1, 0xDFDFDFu}, {46, 0x808080u}, {47, 0u}})
         EXPECT_EQ(tile.pixel(x, 24) & 0xFFFFFF, colour) << "column " << x;

@@ -57,9 +57,9 @@ def game(session):
         pyatspi.Registry.registerEventListener(listen, kind)
     session.start(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     window = session.wait_window("board")
-    game = waited(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
-                                if a and a.name == "Deslizador"), None), "the game on the bus")
-    frame = waited(lambda: find(game, "frame", " Deslizador"), "the board window on the bus")
+    app = waited(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
+                               if a and a.name == "Deslizador"), None), "the game on the bus")
+    frame = waited(lambda: find(app, "frame", " Deslizador"), "the board window on the bus")
     tablero, banner = find(frame, "panel", "Tablero"), find(frame, "link")
     waited(lambda: read(tablero) == HOME, "the board's buttons in the home arrangement", 5)
     if (banner.name, banner.description) != ("Ludoteca", PARTNER_ADDRESS):
@@ -68,7 +68,7 @@ def game(session):
     session.opened_once(PARTNER_ADDRESS)
     pathlib.Path(session.workdir, "fail").touch()  # an error message, met as an alert
     banner.queryAction().doAction(0)
-    alert = waited(lambda: find(game, "alert"), "the failed opener's message as an alert")
+    alert = waited(lambda: find(app, "alert"), "the failed opener's message as an alert")
     ok = find(alert, "push button", "Aceptar")
     waited(lambda: ok.getState().contains(pyatspi.STATE_FOCUSED), "the focus on its Aceptar", 5)
     if f"No se pudo abrir la página {PARTNER_ADDRESS} en el navegador." not in (

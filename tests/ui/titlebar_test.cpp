@@ -8,7 +8,8 @@
 namespace {
 
 using namespace testsupport;
-TEST_F(UiTest, OwnTitleBarsMinimizeAndCloseAndCannotMaximize)
+
+TEST_F(UiTest, TheBoardsOwnTitleBarMinimizesAndClosesAndCannotMaximize)
 {
     ui::Form1 &form = program.showForm1();
     ASSERT_TRUE(ui::TitleBar::fit(&form, true));

@@ -1,6 +1,7 @@
 #include "ui/fontsubstitution.h"
 #include "ui/frmsplash.h"
 #include "ui/program.h"
+#include "ui/sanitizeroptions.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -8,17 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
-
-#if defined(__SANITIZE_ADDRESS__)
-// Only in a sanitizer build. GCC 12's LeakSanitizer takes a dynamically loaded library's
-// thread-local block for an old glibc's when the block happens to start 16 bytes past a page
-// boundary, reads a bogus range from the two words before it, and its tracer crashes at exit
-// (about one exit in sixty). Without intercepting __tls_get_addr every leak is still reported.
-extern "C" const char *__asan_default_options()
-{
-    return "intercept_tls_get_addr=0";
-}
-#endif
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "tests/support/ui.h"
 
 #include "ui/fontsubstitution.h"
+#include "ui/sanitizeroptions.h"
 
 #include <QMouseEvent>
 
@@ -18,14 +19,6 @@ void doubleClick(QWidget *widget)
 }
 
 } // namespace testsupport
-
-// Under AddressSanitizer: LeakSanitizer's record of loaded libraries' thread-local storage goes
-// wrong once Qt has started a child process, and its check at exit crashes; without intercepting
-// __tls_get_addr the check runs, and still reports every leak.
-extern "C" const char *__asan_default_options()
-{
-    return "intercept_tls_get_addr=0";
-}
 
 int main(int argc, char *argv[])
 {

@@ -26,6 +26,9 @@ tests=(
     desktop-file-utils appstream dpkg-dev g++-mingw-w64-x86-64
     # fuzz the number readings: clang with libFuzzer and the sanitizer runtimes
     clang libclang-rt-14-dev
+    # the Windows program played under Wine, its browser stand-in built with MinGW, and its
+    # version record and icon read back from the .exe
+    wine wine64 gcc-mingw-w64-x86-64-posix python3-pefile
 )
 if [ "${1:-}" = --test ]; then
     packages+=("${tests[@]}")

@@ -1,7 +1,6 @@
 #include "tests/support/ui.h"
 
-#include "ui/fontsubstitution.h"
-#include "ui/sanitizeroptions.h"
+#include "ui/platform/fonts.h"
 
 #include <QMouseEvent>
 

@@ -3,15 +3,15 @@
 // What the Qt suites share. Their main() (ui.cpp) runs every test offscreen with the game's fonts.
 
 #include "tests/support/scripted.h"
-#include "ui/browser.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form7.h"
-#include "ui/frame.h"
-#include "ui/frmsplash.h"
-#include "ui/handler.h"
-#include "ui/picturebutton.h"
-#include "ui/program.h"
+#include "ui/app/program.h"
+#include "ui/platform/browser.h"
+#include "ui/platform/handler.h"
+#include "ui/widgets/frame.h"
+#include "ui/widgets/picturebutton.h"
+#include "ui/windows/form1.h"
+#include "ui/windows/form2.h"
+#include "ui/windows/form7.h"
+#include "ui/windows/frmsplash.h"
 
 #include <QAction>
 #include <QApplication>

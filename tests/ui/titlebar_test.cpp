@@ -1,7 +1,7 @@
 // The title bar the program draws where the window system leaves it to the program (Wayland).
 
 #include "tests/support/ui.h"
-#include "ui/titlebar.h"
+#include "ui/widgets/titlebar.h"
 
 #include <QMenuBar>
 

@@ -1,8 +1,8 @@
 // The windows: when they load and go, what they open, and how they look as drawn.
 
 #include "tests/support/ui.h"
-#include "ui/placement.h"
-#include "ui/windowframe.h"
+#include "ui/platform/placement.h"
+#include "ui/platform/windowframe.h"
 
 #include <QFile>
 #include <QFontInfo>

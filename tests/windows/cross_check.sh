@@ -16,7 +16,7 @@ if [ "$step" = logic ]; then
     exit 0
 fi
 # The script names its icon relative to its own folder.
-(cd "$src/ui" && $tool-windres -O res -i deslizador.rc -o "$work/res" &&
+(cd "$src/ui/app" && $tool-windres -O res -i deslizador.rc -o "$work/res" &&
     $tool-windres -O coff -i deslizador.rc -o "$work/res.o")
 if [ "$step" = resource ]; then
     $tool-windres -i "$work/res" -O rc >"$work/decompiled.rc"
@@ -28,7 +28,7 @@ if [ "$step" = resource ]; then
     grep -q RT_GROUP_ICON "$work/decompiled.rc" || fail "the resources hold no icon"
 else # the wide-character call, so that paths and addresses beyond Windows-1252 arrive unchanged
     echo 'int wmain() { return 0; }' | cxx -municode -static -o "$work/launch.exe" -x c++ - \
-        -x none "$src/ui/winlaunch.cpp" "$work/res.o"
+        -x none "$src/ui/platform/winlaunch.cpp" "$work/res.o"
     $tool-objdump -p "$work/launch.exe" >"$work/imports"
     [ "$(grep -ow 'CreateProcess[AW]' "$work/imports")" = CreateProcessW ] || fail "CreateProcess"
     has_lines <(strings -el "$work/launch.exe") Calderina Deslizador.exe 1.00 # in UTF-16

@@ -1,9 +1,9 @@
 // One shuffle with the board window on screen (offscreen platform): the 1000 presses move the
 // real buttons, and the pending events are processed so that every moved button is in place.
 
-#include "ui/fontsubstitution.h"
-#include "ui/form1.h"
-#include "ui/program.h"
+#include "ui/app/program.h"
+#include "ui/platform/fonts.h"
+#include "ui/windows/form1.h"
 
 #include <QApplication>
 

@@ -6,7 +6,7 @@ FONT_DIR = "/usr/share/fonts/truetype/liberation"
 SERIF_BOLD_ITALIC = os.path.join(FONT_DIR, "LiberationSerif-BoldItalic.ttf")
 SANS_BOLD = os.path.join(FONT_DIR, "LiberationSans-Bold.ttf")
 
-# The same words as ui/identity.h; change both together.
+# The same words as ui/windows/identity.h; change both together.
 PRODUCT_NAME = "Deslizador"
 PARTNER_NAME = "Ludoteca"
 PARTNER_SITE = "www.ludoteca.example"

@@ -1,7 +1,6 @@
-#include "ui/fontsubstitution.h"
-#include "ui/frmsplash.h"
-#include "ui/program.h"
-#include "ui/sanitizeroptions.h"
+#include "ui/app/program.h"
+#include "ui/platform/fonts.h"
+#include "ui/windows/frmsplash.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
-#include "ui/program.h"
+#include "ui/app/program.h"
 
-#include "ui/accessible.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form7.h"
-#include "ui/frmsplash.h"
-#include "ui/placement.h"
-#include "ui/windowgone.h"
+#include "ui/platform/placement.h"
+#include "ui/platform/windowgone.h"
+#include "ui/windows/accessible.h"
+#include "ui/windows/form1.h"
+#include "ui/windows/form2.h"
+#include "ui/windows/form7.h"
+#include "ui/windows/frmsplash.h"
 
 #include <QCoreApplication>
 

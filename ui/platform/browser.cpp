@@ -1,6 +1,6 @@
-#include "ui/browser.h"
+#include "ui/platform/browser.h"
 
-#include "ui/handler.h"
+#include "ui/platform/handler.h"
 
 #if !defined(Q_OS_WIN)
 #include <QCoreApplication>

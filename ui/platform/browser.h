@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/winlaunch.h"
+#include "ui/platform/winlaunch.h"
 
 #include <QString>
 

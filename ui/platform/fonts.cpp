@@ -1,6 +1,6 @@
-#include "ui/fontsubstitution.h"
+#include "ui/platform/fonts.h"
 
-#include "ui/layout.h"
+#include "ui/windows/layout.h"
 
 #include <QApplication>
 #include <QFont>

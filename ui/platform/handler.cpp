@@ -1,7 +1,7 @@
-#include "ui/handler.h"
+#include "ui/platform/handler.h"
 
-#include "ui/titlebar.h"
-#include "ui/translation.h"
+#include "ui/platform/translation.h"
+#include "ui/widgets/titlebar.h"
 
 #include <QApplication>
 #include <QMessageBox>

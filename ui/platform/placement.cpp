@@ -1,6 +1,6 @@
-#include "ui/placement.h"
+#include "ui/platform/placement.h"
 
-#include "ui/windowframe.h"
+#include "ui/platform/windowframe.h"
 
 #include <QGuiApplication>
 #include <QScreen>

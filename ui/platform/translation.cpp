@@ -1,4 +1,4 @@
-#include "ui/translation.h"
+#include "ui/platform/translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

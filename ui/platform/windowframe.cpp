@@ -1,4 +1,4 @@
-#include "ui/windowframe.h"
+#include "ui/platform/windowframe.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "ui/windowgone.h"
+#include "ui/platform/windowgone.h"
 
-#include "ui/program.h"
+#include "ui/app/program.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "ui/winlaunch.h"
+#include "ui/platform/winlaunch.h"
 
 #if defined(_WIN32)
 #include <windows.h>

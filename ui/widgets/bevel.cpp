@@ -1,4 +1,4 @@
-#include "ui/bevel.h"
+#include "ui/widgets/bevel.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "ui/frame.h"
+#include "ui/widgets/frame.h"
 
-#include "ui/bevel.h"
+#include "ui/widgets/bevel.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ui/handcursor.h"
+#include "ui/widgets/handcursor.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "ui/picture.h"
+#include "ui/widgets/picture.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

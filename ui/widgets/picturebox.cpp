@@ -1,6 +1,6 @@
-#include "ui/picturebox.h"
+#include "ui/widgets/picturebox.h"
 
-#include "ui/bevel.h"
+#include "ui/widgets/bevel.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "ui/picturebutton.h"
+#include "ui/widgets/picturebutton.h"
 
-#include "ui/bevel.h"
+#include "ui/widgets/bevel.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/tileboard.h"
+#include "ui/widgets/tileboard.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

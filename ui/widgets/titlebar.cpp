@@ -1,6 +1,6 @@
-#include "ui/titlebar.h"
+#include "ui/widgets/titlebar.h"
 
-#include "ui/bevel.h"
+#include "ui/widgets/bevel.h"
 
 #include <QEvent>
 #include <QGuiApplication>

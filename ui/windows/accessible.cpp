@@ -1,6 +1,6 @@
-#include "ui/accessible.h"
+#include "ui/windows/accessible.h"
 
-#include "ui/tileboard.h"
+#include "ui/widgets/tileboard.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

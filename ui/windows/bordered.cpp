@@ -1,7 +1,7 @@
-#include "ui/bordered.h"
+#include "ui/windows/bordered.h"
 
-#include "ui/bevel.h"
-#include "ui/twips.h"
+#include "ui/widgets/bevel.h"
+#include "ui/windows/twips.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/layout.h"
+#include "ui/windows/layout.h"
 
 #include <QColor>
 #include <QWidget>

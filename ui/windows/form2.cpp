@@ -1,14 +1,14 @@
-#include "ui/form2.h"
+#include "ui/windows/form2.h"
 
 #include "logic/board.h"
 #include "logic/numbers.h"
-#include "ui/accessible.h"
-#include "ui/form1.h"
-#include "ui/frame.h"
-#include "ui/handler.h"
-#include "ui/layout.h"
-#include "ui/program.h"
-#include "ui/timer1.h"
+#include "ui/app/program.h"
+#include "ui/platform/handler.h"
+#include "ui/widgets/frame.h"
+#include "ui/windows/accessible.h"
+#include "ui/windows/form1.h"
+#include "ui/windows/layout.h"
+#include "ui/windows/timer1.h"
 
 #include <QLabel>
 #include <QTimer>

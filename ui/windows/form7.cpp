@@ -1,13 +1,13 @@
-#include "ui/form7.h"
+#include "ui/windows/form7.h"
 
-#include "ui/accessible.h"
-#include "ui/browser.h"
-#include "ui/handler.h"
-#include "ui/identity.h"
-#include "ui/layout.h"
-#include "ui/picturebox.h"
-#include "ui/picturebutton.h"
-#include "ui/program.h"
+#include "ui/app/program.h"
+#include "ui/platform/browser.h"
+#include "ui/platform/handler.h"
+#include "ui/widgets/picturebox.h"
+#include "ui/widgets/picturebutton.h"
+#include "ui/windows/accessible.h"
+#include "ui/windows/identity.h"
+#include "ui/windows/layout.h"
 
 #include <QCloseEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/bordered.h"
+#include "ui/windows/bordered.h"
 
 namespace ui {
 

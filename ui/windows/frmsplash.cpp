@@ -1,11 +1,11 @@
-#include "ui/frmsplash.h"
+#include "ui/windows/frmsplash.h"
 
-#include "ui/form1.h"
-#include "ui/handler.h"
-#include "ui/identity.h"
-#include "ui/layout.h"
-#include "ui/program.h"
-#include "ui/timer1.h"
+#include "ui/app/program.h"
+#include "ui/platform/handler.h"
+#include "ui/windows/form1.h"
+#include "ui/windows/identity.h"
+#include "ui/windows/layout.h"
+#include "ui/windows/timer1.h"
 
 #include <QTimer>
 

@@ -1,11 +1,11 @@
-#include "ui/layout.h"
+#include "ui/windows/layout.h"
 
-#include "ui/frame.h"
-#include "ui/handcursor.h"
-#include "ui/picture.h"
-#include "ui/picturebox.h"
-#include "ui/picturebutton.h"
-#include "ui/twips.h"
+#include "ui/widgets/frame.h"
+#include "ui/widgets/handcursor.h"
+#include "ui/widgets/picture.h"
+#include "ui/widgets/picturebox.h"
+#include "ui/widgets/picturebutton.h"
+#include "ui/windows/twips.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "ui/timer1.h"
+#include "ui/windows/timer1.h"
 
 #include <QTimer>
 

@@ -3,10 +3,12 @@
 // What the Qt suites share. Their main() (ui.cpp) runs every test offscreen with the game's fonts.
 
 #include "tests/support/scripted.h"
+#include "ui/app/errormessage.h"
 #include "ui/app/program.h"
 #include "ui/platform/browser.h"
 #include "ui/platform/handler.h"
 #include "ui/widgets/frame.h"
+#include "ui/widgets/linkpicture.h"
 #include "ui/widgets/picturebutton.h"
 #include "ui/windows/form1.h"
 #include "ui/windows/form2.h"
@@ -41,8 +43,8 @@ inline void click(QWidget *widget)
 }
 void doubleClick(QWidget *widget);
 
-// Records the browser starts and the error messages ("handler: message") instead of making them,
-// while it lives; start() answers `failure`.
+// Records the pages opened and the error messages ("handler: message") instead of showing them,
+// while it lives; open() answers `failure`.
 struct Recorders : ui::Launcher
 {
     Recorders()
@@ -57,12 +59,12 @@ struct Recorders : ui::Launcher
         ui::setLauncher(nullptr);
         ui::setErrorReporter(nullptr);
     }
-    QString start(const QString &commandLine, const QString &) override
+    QString open(const QString &address) override
     {
-        commandLines.push_back(commandLine);
+        opened.push_back(address);
         return failure;
     }
-    std::vector<QString> commandLines, errors;
+    std::vector<QString> opened, errors;
     QString failure;
 };
 
@@ -70,9 +72,15 @@ struct Recorders : ui::Launcher
 inline ui::Form1 &shuffledBoard(ui::Program &program, ScriptedRandom &draws)
 {
     ui::Form1 &form = program.showForm1();
-    form.setRandomSource(&draws);
+    form.game().setRandomSource(&draws);
     form.mmezclar_Click();
     return form;
+}
+
+// The picture link `name` of `window`.
+inline ui::LinkPicture *link(QWidget &window, const char *name)
+{
+    return window.findChild<ui::LinkPicture *>(QString::fromLatin1(name));
 }
 
 // Each test gets its own program and recorders.

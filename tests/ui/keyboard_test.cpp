@@ -63,7 +63,7 @@ TEST_F(Keyboard, SpaceAndEnterClickAndTheScreenReaderHearsTheNewPlace)
     EXPECT_EQ(form.button(15)->accessibleDescription(), "fila 4, columna 4");
     form.button(15)->setFocus();
     walk({Qt::Key_Space});
-    EXPECT_EQ(form.board().text(logic::Text2), "1");
+    EXPECT_EQ(form.game().board().text(logic::Text2), "1");
     EXPECT_EQ(
         QAccessible::queryAccessibleInterface(form.button(15))->text(QAccessible::Description),
         "fila 4, columna 3");
@@ -76,7 +76,7 @@ TEST_F(Keyboard, SpaceAndEnterClickAndTheScreenReaderHearsTheNewPlace)
     EXPECT_EQ(form.button(12)->accessibleDescription(), "fila 4, columna 4");
     walk({Qt::Key_Return});
     EXPECT_EQ(form.button(12)->pos(), QPoint(176, 128));
-    EXPECT_EQ(form.board().text(logic::Text2), "3");
+    EXPECT_EQ(form.game().board().text(logic::Text2), "3");
 }
 
 TEST_F(Keyboard, AccessKeysTheContactWindowsLinkAndOk)
@@ -89,7 +89,7 @@ TEST_F(Keyboard, AccessKeysTheContactWindowsLinkAndOk)
         contact->findChild<QWidget *>(QStringLiteral("Picture2")));
     EXPECT_EQ(link->role(), QAccessible::Link);
     link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(recorders.commandLines.size(), 1U);
+    EXPECT_EQ(recorders.opened.size(), 1U);
     ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command1");
     walk({Qt::Key_Space});
     EXPECT_EQ(program.form7IfLoaded(), nullptr);

@@ -22,15 +22,15 @@ QString countShown(const ui::Program &program)
 TEST_F(Play, ClicksMoveTheButtonsAndASecondSolveLeavesTheOpenCongratulationsAlone)
 {
     ui::Form1 &form = program.showForm1();
-    form.setRandomSource(&draws);
+    form.game().setRandomSource(&draws);
     QAction *shuffle = form.findChild<QAction *>(QStringLiteral("mmezclar"));
     shuffle->trigger();
     // A corrupt flag stops a click with a message, before the count; a shuffle repairs it.
-    form.board().setText(logic::cellFlagField(12), "x"); // a neighbour of tile 15's cell 16
+    form.game().board().setText(logic::cellFlagField(12), "x"); // a neighbour of tile 15's cell 16
     click(form.button(15));
     ASSERT_EQ(recorders.errors.size(), 1u);
     EXPECT_TRUE(recorders.errors[0].startsWith("Command15_Click: No coinciden los tipos"));
-    EXPECT_EQ(form.board().text(Text2), "0");
+    EXPECT_EQ(form.game().board().text(Text2), "0");
     draws = oneMoveFromHome();
     shuffle->trigger();
     EXPECT_EQ(at(form, 15), QPoint(176, 176)); // tile 15 on cell 16, the blank on cell 15
@@ -40,7 +40,7 @@ TEST_F(Play, ClicksMoveTheButtonsAndASecondSolveLeavesTheOpenCongratulationsAlon
     EXPECT_EQ(at(form, 14), QPoint(128, 176));
     EXPECT_EQ(at(form, 1), QPoint(32, 32));
     EXPECT_EQ(at(form, Command16), QPoint(80, 176));
-    EXPECT_EQ(form.board().text(Text2), "2");
+    EXPECT_EQ(form.game().board().text(Text2), "2");
     click(form.button(14));
     click(form.button(15)); // home
     ui::Form2 *shown = program.form2IfLoaded();

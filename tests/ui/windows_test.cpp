@@ -85,18 +85,18 @@ const QString browser =
 // A click opens the page once, and so does a double-click.
 TEST_F(Windows, EachLinkClickStartsTheBrowserOnceAndADoubleClickToo)
 {
-    for (auto [link, address] :
-         {std::pair(program.showForm1().findChild<QWidget *>("Image1"),
-                    "http://www.ludoteca.example/"),
-          {program.showForm7().findChild<QWidget *>("Picture2"), "http://www.tornel.example/"}}) {
-        recorders.commandLines.clear();
-        click(link);
-        EXPECT_EQ(recorders.commandLines, (std::vector<QString> {browser + address}));
-        doubleClick(link);
-        EXPECT_EQ(recorders.commandLines.size(), 2u);
-        click(link);
-        EXPECT_EQ(recorders.commandLines.size(), 3u);
-        EXPECT_TRUE(link->window()->isVisible());
+    for (auto [picture, address] :
+         {std::pair<QWidget *, const char *>(link(program.showForm1(), "Image1"),
+                                             "http://www.ludoteca.example/"),
+          {link(program.showForm7(), "Picture2"), "http://www.tornel.example/"}}) {
+        recorders.opened.clear();
+        click(picture);
+        EXPECT_EQ(recorders.opened, (std::vector<QString> {address}));
+        doubleClick(picture);
+        EXPECT_EQ(recorders.opened.size(), 2u);
+        click(picture);
+        EXPECT_EQ(recorders.opened.size(), 3u);
+        EXPECT_TRUE(picture->window()->isVisible());
     }
     EXPECT_TRUE(recorders.errors.empty());
 }
@@ -124,11 +124,11 @@ TEST_F(Opener, OneThatIsMissingFailsOrIsKilledIsReportedInPlainWords)
 {
     install("[ -e \"$0.ran\" ] && kill -9 $$; touch \"$0.ran\"; exit 3");
     qputenv("PATH", "/nonexistent");
-    EXPECT_TRUE(ui::launcher().start({}, {}).contains(QStringLiteral("xdg-open")));
+    EXPECT_TRUE(ui::launcher().open({}).contains(QStringLiteral("xdg-open")));
     qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
-    program.showForm1().Image1_Click();
+    link(program.showForm1(), "Image1")->open();
     ASSERT_TRUE(waitUntil([&] { return recorders.errors.size() == 1; }));
-    program.showForm1().Image1_Click();
+    link(program.showForm1(), "Image1")->open();
     ASSERT_TRUE(waitUntil([&] { return recorders.errors.size() == 2; }));
     const std::string what = "xdg-open: No se pudo abrir la página http://www.ludoteca.example/ "
                              "en el navegador.\nEl programa que abre las páginas web terminó ";
@@ -139,8 +139,8 @@ TEST_F(Opener, OneThatIsMissingFailsOrIsKilledIsReportedInPlainWords)
 TEST_F(Opener, ThoseStillRunningAtTheEndAreStoppedWithoutAWord)
 {
     install("exec sleep 60");
-    program.showForm1().Image1_Click();
-    program.showForm1().Image1_Click();
+    link(program.showForm1(), "Image1")->open();
+    link(program.showForm1(), "Image1")->open();
     std::vector<qint64> pids;
     for (const QProcess *opener : qApp->findChildren<QProcess *>())
         pids.push_back(opener->processId());
@@ -157,10 +157,10 @@ TEST_F(Opener, ThoseStillRunningAtTheEndAreStoppedWithoutAWord)
 // The program's own message box blocks nothing and speaks to the player, not of handlers.
 TEST_F(Windows, TheErrorMessageSaysWhatFailedAndBlocksNothing)
 {
-    ui::setErrorReporter(nullptr);
+    ui::setErrorReporter(ui::showErrorMessage);
     recorders.failure = QStringLiteral("No se encontró xdg-open.");
     ui::Form1 &form = oneMoveFromSolved();
-    form.Image1_Click();
+    link(form, "Image1")->open();
     QMessageBox *box = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->isVisible() && qobject_cast<QMessageBox *>(window))

@@ -20,7 +20,7 @@ void BM_ShuffleOnShownBoard(benchmark::State &state)
         form.mmezclar_Click();
         QCoreApplication::processEvents();
     }
-    benchmark::DoNotOptimize(form.board());
+    benchmark::DoNotOptimize(form.game().board());
 }
 BENCHMARK(BM_ShuffleOnShownBoard)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,7 @@
+#include "ui/app/errormessage.h"
 #include "ui/app/program.h"
 #include "ui/platform/fonts.h"
-#include "ui/windows/frmsplash.h"
+#include "ui/platform/handler.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -94,6 +95,7 @@ int main(int argc, char *argv[])
     // included, which Qt's own rule would leave out.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFontSubstitutions();
+    ui::setErrorReporter(ui::showErrorMessage);
 
     ui::Program program;
     QObject::connect(&program, &ui::Program::finished, &application, &QApplication::quit,

@@ -8,20 +8,16 @@
 #include "ui/windows/form7.h"
 #include "ui/windows/frmsplash.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 
 namespace ui {
 
-namespace {
-Program *currentProgram = nullptr;
-}
-
 Program::Program()
+    : m_goneWatcher(std::make_unique<WindowGoneWatcher>([this] { return loadedWindows(); }))
 {
-    Q_ASSERT(!currentProgram);
-    currentProgram = this;
     installAccessibility();
-    m_goneWatcher = std::make_unique<WindowGoneWatcher>(*this);
+    connect(m_goneWatcher.get(), &WindowGoneWatcher::windowGone, this, &Program::unload);
 }
 
 Program::~Program()
@@ -30,13 +26,51 @@ Program::~Program()
     std::apply([](auto &...slot) { (delete slot.data(), ...); }, m_windows);
     // Windows unloaded earlier and still waiting for deletion go now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    currentProgram = nullptr;
 }
 
-Program &Program::current()
+void Program::listen(FrmSplash &splash)
 {
-    Q_ASSERT(currentProgram);
-    return *currentProgram;
+    connect(&splash, &FrmSplash::timedOut, this, [this, &splash] {
+        // The board comes up first, so the program always has a window loaded.
+        show<Form1>();
+        unload(&splash);
+    });
+}
+
+void Program::listen(Form1 &board)
+{
+    connect(&board, &Form1::solved, this,
+            [this](const std::string &counter) { show<Form2>(counter); });
+    connect(&board, &Form1::contactRequested, this, [this] { show<Form7>(); });
+    connect(&board, &Form1::endRequested, this, &Program::end);
+}
+
+void Program::listen(Form2 &congratulations)
+{
+    connect(&congratulations, &Form2::timedOut, this,
+            [this, &congratulations] { unload(&congratulations); });
+}
+
+void Program::listen(Form7 &contact)
+{
+    connect(&contact, &Form7::okPressed, this, [this, &contact] { unload(&contact); });
+}
+
+bool Program::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Close || !watched->isWidgetType())
+        return false;
+    // The close box unloads the board and the contact window; the program goes on while another
+    // window is loaded. The splash and the congratulations cannot be dismissed: their timers
+    // unload them.
+    auto *window = static_cast<QWidget *>(watched);
+    if (window == loaded<Form1>() || window == loaded<Form7>()) {
+        event->accept();
+        unload(window);
+    } else {
+        event->ignore();
+    }
+    return true;
 }
 
 void Program::present(QWidget *window)
@@ -53,10 +87,6 @@ FrmSplash &Program::showSplash()
 Form1 &Program::showForm1()
 {
     return show<Form1>();
-}
-Form2 &Program::showForm2()
-{
-    return show<Form2>();
 }
 Form7 &Program::showForm7()
 {
@@ -96,6 +126,7 @@ void Program::unload(QWidget *window)
         m_windows);
     if (!forgotten)
         return;
+    window->removeEventFilter(this);
     window->hide();
     window->deleteLater();
     if (!anyLoaded() && !m_ended) {

@@ -15,10 +15,11 @@ class Form7;
 class FrmSplash;
 class WindowGoneWatcher;
 
-// The program's four windows, each a single instance held here. A window is loaded (built from
-// its layout, its load code run) when it is made visible while not loaded, and unloaded by its
-// timer, its button, its close box or the end of the program; the next use loads it afresh.
-// The program ends when its last loaded window is unloaded, whichever window that is.
+// The program's four windows, each a single instance held here, and the one place that decides
+// which window shows, loads and unloads: the windows only say what happened. A window is loaded
+// (built from its layout, its load code run) when it is made visible while not loaded, and
+// unloaded by its timer, its button, its close box or the end of the program; the next use
+// loads it afresh. The program ends when its last loaded window is unloaded, whichever that is.
 class Program : public QObject
 {
     Q_OBJECT
@@ -26,21 +27,19 @@ public:
     Program();
     ~Program() override;
 
-    static Program &current();
-
-    // Make visible: load if needed, then show. A window already shown stays as it is.
-    template<class Window>
-    Window &show();
+    // Make visible: load if needed, then show. A window already shown stays as it is. What a
+    // window is made with (`made`) is used only when it is loaded.
+    template<class Window, class... Made>
+    Window &show(Made &&...made);
     // Loaded (built from its layout, its load code run), not shown.
-    template<class Window>
-    Window &load();
+    template<class Window, class... Made>
+    Window &load(Made &&...made);
     template<class Window>
     Window *loaded() const;
 
     // The same for each window by its name, as the program and its tests call them.
     FrmSplash &showSplash();
     Form1 &showForm1();
-    Form2 &showForm2();
     Form7 &showForm7();
     FrmSplash *splashIfLoaded() const;
     Form1 *form1IfLoaded() const;
@@ -62,9 +61,19 @@ signals:
     // The last window went away or the program was ended; main() leaves its event loop.
     void finished();
 
+protected:
+    // A window's close box.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
-    // Each window's slot, in the order the program's end unloads them: the board last, since the
-    // others read it. A new window is one more slot here.
+    // What the program does when each window says what happened.
+    void listen(FrmSplash &splash);
+    void listen(Form1 &board);
+    void listen(Form2 &congratulations);
+    void listen(Form7 &contact);
+
+    // Each window's slot, in the order the program's end unloads them. A new window is one more
+    // slot here and one more listen().
     std::tuple<QPointer<Form2>, QPointer<Form7>, QPointer<FrmSplash>, QPointer<Form1>> m_windows;
     // Centres a window that is not shown and shows it.
     static void present(QWidget *window);
@@ -75,19 +84,22 @@ private:
 
 // A window's type is enough to find its slot; using one needs the window's own header.
 
-template<class Window>
-Window &Program::load()
+template<class Window, class... Made>
+Window &Program::load(Made &&...made)
 {
     QPointer<Window> &slot = std::get<QPointer<Window>>(m_windows);
-    if (!slot)
-        slot = new Window();
+    if (!slot) {
+        slot = new Window(std::forward<Made>(made)...);
+        slot->installEventFilter(this);
+        listen(*slot);
+    }
     return *slot;
 }
 
-template<class Window>
-Window &Program::show()
+template<class Window, class... Made>
+Window &Program::show(Made &&...made)
 {
-    Window &window = load<Window>();
+    Window &window = load<Window>(std::forward<Made>(made)...);
     if (!window.isVisible())
         present(&window);
     return window;

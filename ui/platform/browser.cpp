@@ -23,9 +23,9 @@ ProcessStart browserStart(const QString &commandLine)
 
 #if defined(Q_OS_WIN)
 
-QString SystemLauncher::start(const QString &commandLine, const QString &)
+QString SystemLauncher::open(const QString &address)
 {
-    const unsigned long error = startProcess(browserStart(commandLine));
+    const unsigned long error = startProcess(browserStart(browserCommandLine(address)));
     if (error != 0)
         return QStringLiteral("Windows no pudo iniciar %1 (error %2).")
             .arg(QString::fromUtf8(browserPath))
@@ -65,7 +65,7 @@ QString openerFailure(const QString &address, int code, QProcess::ExitStatus sta
 
 } // namespace
 
-QString SystemLauncher::start(const QString &, const QString &address)
+QString SystemLauncher::open(const QString &address)
 {
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty())
@@ -120,7 +120,7 @@ void setLauncher(Launcher *next)
 
 void openWebPage(const QString &handler, const QString &address)
 {
-    const QString failure = launcher().start(browserCommandLine(address), address);
+    const QString failure = launcher().open(address);
     if (!failure.isEmpty())
         reportError(handler, QStringLiteral("No se pudo abrir la página %1 en el navegador.\n%2")
                                  .arg(address, failure));

@@ -17,23 +17,23 @@ QString browserCommandLine(const QString &address);
 // with the focus (window style 3).
 ProcessStart browserStart(const QString &commandLine);
 
-// Starts a program for a web page and does not wait for it.
+// Opens a web page in a program it starts, and does not wait for it.
 class Launcher
 {
 public:
     virtual ~Launcher() = default;
     // Returns an empty string on success, otherwise why it failed, in Spanish.
-    virtual QString start(const QString &commandLine, const QString &address) = 0;
+    virtual QString open(const QString &address) = 0;
 };
 
-// On Windows: the command line as a new process, maximized with the focus (window style 3).
-// Elsewhere that browser does not exist; the address goes to the desktop's opener, xdg-open.
-// An opener that fails afterwards is reported while the game runs; those still running when the
-// program ends are stopped without a word.
+// On Windows: the browser's command line for the address, as a new process, maximized with the
+// focus (window style 3). Elsewhere that browser does not exist; the address goes to the
+// desktop's opener, xdg-open. An opener that fails afterwards is reported while the game runs;
+// those still running when the program ends are stopped without a word.
 class SystemLauncher : public Launcher
 {
 public:
-    QString start(const QString &commandLine, const QString &address) override;
+    QString open(const QString &address) override;
 };
 
 Launcher &launcher();

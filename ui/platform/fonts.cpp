@@ -1,11 +1,18 @@
 #include "ui/platform/fonts.h"
 
-#include "ui/windows/layout.h"
-
 #include <QApplication>
-#include <QFont>
+
+#include <cmath>
 
 namespace ui {
+
+QFont fontOf(const Font &font)
+{
+    QFont result(QString::fromLatin1(font.family));
+    result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+    result.setBold(font.bold);
+    return result;
+}
 
 void installFontSubstitutions()
 {

@@ -1,51 +1,28 @@
 #include "ui/platform/handler.h"
 
-#include "ui/platform/translation.h"
-#include "ui/widgets/titlebar.h"
-
-#include <QApplication>
-#include <QMessageBox>
-
 #include <cstdio>
 
 namespace ui {
 
 namespace {
 
-void showMessageBox(const QString &handler, const QString &message)
-{
-    // The handler's name is for whoever maintains the game, not for the player.
-    std::fprintf(stderr, "Deslizador: %s: %s\n", qPrintable(handler),
-                 qPrintable(QString(message).replace(QLatin1Char('\n'), QLatin1Char(' '))));
-    loadSpanishQtTexts();
-    // A message that says what failed on its first line shows it as the headline, the rest below.
-    const qsizetype lineEnd = message.indexOf(QLatin1Char('\n'));
-    const QString headline =
-        lineEnd < 0 ? QStringLiteral("No se pudo completar la acción.") : message.left(lineEnd);
-    const QString details = lineEnd < 0 ? message : message.mid(lineEnd + 1);
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Deslizador"), headline,
-                                QMessageBox::Ok);
-    box->setInformativeText(details + QStringLiteral("\n\nEl juego sigue."));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setObjectName(QStringLiteral("errorMessage"));
-    // A message box is application modal unless told otherwise before it is shown. This one is
-    // not: no nested event loop starts inside a handler, and the game goes on at once.
-    box->setWindowModality(Qt::NonModal);
-    TitleBar::fit(box);
-    box->show();
-}
-
 ErrorReporter &reporter()
 {
-    static ErrorReporter current = showMessageBox;
+    static ErrorReporter current = writeErrorLine;
     return current;
 }
 
 } // namespace
 
+void writeErrorLine(const QString &handler, const QString &message)
+{
+    std::fprintf(stderr, "Deslizador: %s: %s\n", qPrintable(handler),
+                 qPrintable(QString(message).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+}
+
 void setErrorReporter(ErrorReporter next)
 {
-    reporter() = next ? std::move(next) : showMessageBox;
+    reporter() = next ? std::move(next) : writeErrorLine;
 }
 
 void reportError(const QString &handler, const QString &message)

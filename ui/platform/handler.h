@@ -7,12 +7,16 @@
 
 namespace ui {
 
-// Tells the player that a handler stopped. The program's default shows a Spanish message box
-// that does not block; tests install a recorder.
+// Tells the player that a handler stopped. The program installs its Spanish message box; tests
+// install a recorder. nullptr puts back the default, a line on standard error.
 using ErrorReporter = std::function<void(const QString &handler, const QString &message)>;
 
 void setErrorReporter(ErrorReporter reporter);
 void reportError(const QString &handler, const QString &message);
+
+// "Deslizador: <handler>: <message>" on standard error, on one line: the handler's name is for
+// whoever maintains the game, not for the player.
+void writeErrorLine(const QString &handler, const QString &message);
 
 // Every event handler runs through here. An error stops the handler where it happened, keeping
 // what it wrote before, the player is told what failed, and the program goes on.

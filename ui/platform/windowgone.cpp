@@ -1,10 +1,9 @@
 #include "ui/platform/windowgone.h"
 
-#include "ui/app/program.h"
-
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
 
 #if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
@@ -12,8 +11,8 @@
 
 namespace ui {
 
-WindowGoneWatcher::WindowGoneWatcher(Program &program)
-    : m_program(program)
+WindowGoneWatcher::WindowGoneWatcher(std::function<QList<QWidget *>()> watched)
+    : m_watched(std::move(watched))
 {
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
@@ -28,10 +27,11 @@ bool WindowGoneWatcher::nativeEventFilter(const QByteArray &eventType, void *mes
         return false;
     const WId gone = static_cast<const xcb_destroy_notify_event_t *>(message)->window;
     // A window the program unloads itself is forgotten before its native window goes.
-    for (QWidget *window : m_program.loadedWindows()) {
+    for (QWidget *window : m_watched()) {
         if (window->internalWinId() == gone) {
-            QTimer::singleShot(0, &m_program, [program = &m_program, target = QPointer(window)] {
-                program->unload(target);
+            QTimer::singleShot(0, this, [this, target = QPointer(window)] {
+                if (target)
+                    emit windowGone(target);
             });
         }
     }

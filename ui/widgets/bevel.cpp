@@ -47,4 +47,40 @@ void drawWindowFrame(QPainter &p, QRect box)
               {classic::highlight, classic::shadow});
 }
 
+int borderWidth(Border border)
+{
+    switch (border) {
+    case Border::None:
+        return 0;
+    case Border::Flat:
+        return 1;
+    case Border::Sunken:
+        return 2;
+    case Border::Raised:
+        return 3;
+    case Border::Sizable:
+        return 4;
+    }
+    return 0;
+}
+
+void drawBorder(QPainter &p, QRect box, Border border)
+{
+    switch (border) {
+    case Border::None:
+        break;
+    case Border::Flat:
+        drawOutline(p, box, classic::darkShadow);
+        break;
+    case Border::Sunken:
+        drawBevel(p, box, {classic::shadow, classic::highlight},
+                  {classic::darkShadow, classic::light});
+        break;
+    case Border::Raised:
+    case Border::Sizable:
+        drawWindowFrame(p, box);
+        break;
+    }
+}
+
 } // namespace ui

@@ -34,6 +34,16 @@ void drawBevel(QPainter &p, QRect box, BevelRing outer, BevelRing inner);
 void drawRaised(QPainter &p, QRect box);
 void drawWindowFrame(QPainter &p, QRect box);
 
+// The borders drawn around controls and windows: a thin dark line (a flat picture box, a window
+// of fixed single border), a sunken bevel, and a window's raised frame, the sizable one wider
+// for the player to take hold of.
+enum class Border { None, Flat, Sunken, Raised, Sizable };
+
+// Its width on each side, in pixels.
+int borderWidth(Border border);
+// Draws `border` along the inside of `box`; a raised frame fills what it encloses with the face.
+void drawBorder(QPainter &p, QRect box, Border border);
+
 // A one-pixel line around the inside of `box`.
 void drawOutline(QPainter &p, QRect box, QColor color);
 

@@ -1,7 +1,5 @@
 #include "ui/widgets/picturebox.h"
 
-#include "ui/widgets/bevel.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -15,34 +13,16 @@ PictureBox::PictureBox(QPixmap picture, Border border, QColor background, QWidge
 {
 }
 
-int PictureBox::borderWidth() const
-{
-    switch (m_border) {
-    case Border::None:
-        return 0;
-    case Border::Flat:
-        return 1;
-    case Border::Sunken:
-        return 2;
-    }
-    return 0;
-}
-
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, m_background);
-    const int b = borderWidth();
+    const int b = borderWidth(m_border);
     p.setClipRect(r.adjusted(b, b, -b, -b));
     p.drawPixmap(QPoint(b, b), m_picture);
     p.setClipping(false);
-    if (m_border == Border::Flat) {
-        drawOutline(p, r, classic::darkShadow);
-    } else if (m_border == Border::Sunken) {
-        drawBevel(p, r, {classic::shadow, classic::highlight},
-                  {classic::darkShadow, classic::light});
-    }
+    drawBorder(p, r, m_border);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/bevel.h"
+
 #include <QColor>
 #include <QPixmap>
 #include <QWidget>
@@ -12,12 +14,7 @@ class PictureBox : public QWidget
 {
     Q_OBJECT
 public:
-    enum class Border { None, Flat, Sunken };
-
     PictureBox(QPixmap picture, Border border, QColor background, QWidget *parent);
-
-    // The width of its border on each side, in pixels.
-    int borderWidth() const;
 
 signals:
     void clicked();

@@ -10,8 +10,19 @@ namespace ui {
 namespace {
 
 // Focus cues stay hidden in a window until the keyboard is used to move about in it, as on the
-// desktops this game grew up on; once shown, they stay for the window's life.
-const char focusCuesProperty[] = "deslizadorFocusCues";
+// desktops this game grew up on; once shown, they stay for the window's life. A window shows them
+// while it holds one of these.
+class FocusCuesShown : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+};
+
+bool focusCuesShown(const QWidget *widget)
+{
+    return widget->window()->findChild<FocusCuesShown *>(QString(), Qt::FindDirectChildrenOnly);
+}
 
 bool isNavigationKey(int key)
 {
@@ -30,10 +41,10 @@ bool isNavigationKey(int key)
 
 void showFocusCues(QWidget *widget)
 {
-    QWidget *window = widget->window();
-    if (window->property(focusCuesProperty).toBool())
+    if (focusCuesShown(widget))
         return;
-    window->setProperty(focusCuesProperty, true);
+    QWidget *window = widget->window();
+    new FocusCuesShown(window);
     if (QWidget *focus = window->focusWidget())
         focus->update();
 }
@@ -117,8 +128,10 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.setFont(font());
         p.drawText(r.translated(shift), Qt::AlignCenter, text());
     }
-    if (hasFocus() && window()->property(focusCuesProperty).toBool())
+    if (hasFocus() && focusCuesShown(this))
         drawFocusCue(p, r.adjusted(4, 4, -4, -4).translated(shift));
 }
 
 } // namespace ui
+
+#include "picturebutton.moc"

@@ -1,6 +1,8 @@
 #include "ui/windows/accessible.h"
 
+#include "ui/widgets/linkpicture.h"
 #include "ui/widgets/tileboard.h"
+#include "ui/windows/form2.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -9,8 +11,6 @@
 namespace ui {
 
 namespace {
-
-const char linkProperty[] = "deslizadorLink";
 
 class BoardAccessible : public QAccessibleWidget
 {
@@ -45,11 +45,11 @@ private:
     }
 };
 
-// A picture that opens a web page: a link whose press action is the mouse's click.
+// A picture that opens a web page: a link whose press action opens it, as the mouse's click.
 class LinkAccessible : public QAccessibleWidget
 {
 public:
-    explicit LinkAccessible(QWidget *picture)
+    explicit LinkAccessible(LinkPicture *picture)
         : QAccessibleWidget(picture, QAccessible::Link)
     {
     }
@@ -59,25 +59,22 @@ public:
     void doAction(const QString &action) override
     {
         if (action == pressAction() && widget()->isEnabled())
-            QMetaObject::invokeMethod(widget(), "clicked");
+            static_cast<LinkPicture *>(widget())->open();
     }
 
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 };
 
-QAccessibleInterface *gameWidgets(const QString &className, QObject *object)
+QAccessibleInterface *gameWidgets(const QString &, QObject *object)
 {
-    if (!object || !object->isWidgetType())
-        return nullptr;
-    auto *widget = static_cast<QWidget *>(object);
-    if (className == QLatin1String("ui::TileBoard"))
-        return new BoardAccessible(static_cast<TileBoard *>(widget));
-    if (widget->property(linkProperty).toBool())
-        return new LinkAccessible(widget);
+    if (auto *board = qobject_cast<TileBoard *>(object))
+        return new BoardAccessible(board);
+    if (auto *link = qobject_cast<LinkPicture *>(object))
+        return new LinkAccessible(link);
     // The congratulations tell, they ask nothing: a notification, which a screen reader reads
     // when it appears, whatever has the focus.
-    if (className == QLatin1String("ui::Form2"))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (auto *congratulations = qobject_cast<Form2 *>(object))
+        return new QAccessibleWidget(congratulations, QAccessible::Notification);
     return nullptr;
 }
 
@@ -95,13 +92,6 @@ void installAccessibility()
         return;
     installed = true;
     QAccessible::installFactory(gameWidgets);
-}
-
-void makeLink(QWidget *picture, const QString &name, const QString &address)
-{
-    picture->setProperty(linkProperty, true);
-    picture->setAccessibleName(name);
-    picture->setAccessibleDescription(address);
 }
 
 void announce(QWidget *window)

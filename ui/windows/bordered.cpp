@@ -3,34 +3,16 @@
 #include "ui/widgets/bevel.h"
 #include "ui/windows/twips.h"
 
-#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 
 namespace ui {
 
-namespace {
-
-int thickness(BorderedWindow::Border border)
-{
-    switch (border) {
-    case BorderedWindow::Border::Single:
-        return 1;
-    case BorderedWindow::Border::Dialog:
-        return 3;
-    case BorderedWindow::Border::Sizable:
-        return 4;
-    }
-    return 0;
-}
-
-} // namespace
-
 BorderedWindow::BorderedWindow(const Design &design, std::span<const Control> storedLayout)
     : QWidget(nullptr, design.type | Qt::FramelessWindowHint)
     , m_border(design.border)
-    , m_thickness(thickness(design.border))
+    , m_thickness(borderWidth(design.border))
     , m_client(new QWidget(this))
 {
     setObjectName(QString::fromLatin1(design.name));
@@ -56,13 +38,7 @@ BorderedWindow::BorderedWindow(const Design &design, std::span<const Control> st
 void BorderedWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    if (m_border == Border::Single) {
-        drawOutline(p, rect(), classic::darkShadow);
-        return;
-    }
-    // Raised: light top-left and dark bottom-right outside, white and grey inside them, the
-    // face colour in what is left.
-    drawWindowFrame(p, rect());
+    drawBorder(p, rect(), m_border);
 }
 
 void BorderedWindow::resizeEvent(QResizeEvent *)
@@ -117,11 +93,6 @@ void BorderedWindow::mouseMoveEvent(QMouseEvent *event)
         setCursor(Qt::SizeVerCursor);
     else
         unsetCursor();
-}
-
-void BorderedWindow::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
 }
 
 } // namespace ui

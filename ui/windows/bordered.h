@@ -10,15 +10,14 @@
 namespace ui {
 
 // A top-level window with no title bar that draws its own border around its client area, so
-// that it looks the same under every window manager: a thin line (fixed single), a raised edge
-// (fixed dialog), or a wider raised edge that the player can drag to resize the window (sizable).
-// Its controls are built from its stored layout as it is made.
+// that it looks the same under every window manager: a thin line (fixed single: Border::Flat), a
+// raised edge (fixed dialog: Border::Raised), or a wider raised edge that the player can drag to
+// resize the window (Border::Sizable). Its controls are built from its stored layout as it is
+// made.
 class BorderedWindow : public QWidget
 {
     Q_OBJECT
 public:
-    enum class Border { Single, Dialog, Sizable };
-
     // What the window's design stores beside its controls: its name, the client area's width
     // and height in twips, its border, the kind of top-level window, and its background.
     struct Design
@@ -42,8 +41,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    // Neither the splash nor the congratulations can be dismissed; their timers unload them.
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     Qt::Edges edgesAt(QPoint position) const;

@@ -1,22 +1,15 @@
 #include "ui/windows/form1.h"
 
-#include "logic/shuffle.h"
-#include "ui/app/program.h"
-#include "ui/platform/browser.h"
 #include "ui/platform/handler.h"
 #include "ui/widgets/picture.h"
-#include "ui/widgets/picturebox.h"
 #include "ui/widgets/picturebutton.h"
 #include "ui/widgets/tileboard.h"
 #include "ui/widgets/titlebar.h"
 #include "ui/windows/accessible.h"
-#include "ui/windows/form2.h"
-#include "ui/windows/form7.h"
 #include "ui/windows/identity.h"
 #include "ui/windows/layout.h"
 #include "ui/windows/twips.h"
 
-#include <QCloseEvent>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -77,7 +70,8 @@ constexpr Control tileButtons[] = {
 // The rest of the client area: the partner banner, below the board.
 constexpr Control storedLayout[] = {
     { .name = "Image1", .kind = Kind::Image, .inside = nullptr, .left = 765, .top = 3525,
-        .width = 2340, .height = 720, .picture = ":/banner.gif", .handCursor = true },
+        .width = 2340, .height = 720, .picture = ":/banner.gif",
+        .link = {identity::partnerName, identity::partnerAddress} },
 };
 // clang-format on
 
@@ -158,29 +152,26 @@ Form1::Form1()
         const bool blank = number == logic::Command16;
         auto *button = buttons.at<PictureButton>(qPrintable(tileName(number)));
         button->setAccessibleName(blank ? QStringLiteral("Lugar vacío") : QString::number(number));
-        describePlace(button);
+        m_buttons[static_cast<std::size_t>(number)] = button;
+        describePlace(number);
         if (!blank)
             connect(button, &QAbstractButton::clicked, this,
                     [this, number] { Command_Click(number); });
-        m_buttons[static_cast<std::size_t>(number)] = button;
     }
 
-    auto *image = buildControls(area, storedLayout).at<PictureBox>("Image1");
-    makeLink(image, QString::fromUtf8(identity::partnerName),
-             QString::fromUtf8(identity::partnerAddress));
-    connect(image, &PictureBox::clicked, this, &Form1::Image1_Click);
+    buildControls(area, storedLayout);
 
     // Nothing visible has the focus when the window opens: it rests on the client area, as on
     // the hidden state fields at the head of the window's tab order; Tab takes it to Command1.
     area->setFocus();
 
-    m_board.addObserver(this);
+    m_game.board().addObserver(this);
     adjustSize(); // the menu bar's height is known only now; centring needs the whole size
 }
 
 Form1::~Form1()
 {
-    m_board.removeObserver(this);
+    m_game.board().removeObserver(this);
 }
 
 PictureButton *Form1::button(int number) const
@@ -188,78 +179,60 @@ PictureButton *Form1::button(int number) const
     return m_buttons.at(static_cast<std::size_t>(number));
 }
 
-void Form1::setRandomSource(logic::RandomSource *source)
-{
-    m_random = source ? source : &m_clockRandom;
-}
-
 void Form1::Command_Click(int tile)
 {
-    runHandler(tileName(tile) + QStringLiteral("_Click"), [&] { m_board.clickTile(tile); });
+    runHandler(tileName(tile) + QStringLiteral("_Click"), [&] { m_game.board().clickTile(tile); });
 }
 
 void Form1::mmezclar_Click()
 {
     // A thousand presses would be a thousand places to tell a screen reader; it hears the end.
     m_placesQuiet = true;
-    runHandler(QStringLiteral("mmezclar_Click"), [&] { logic::shuffle(m_board, *m_random); });
+    runHandler(QStringLiteral("mmezclar_Click"), [&] { m_game.shuffle(); });
     m_placesQuiet = false;
     for (int number = 1; number <= logic::Command16; ++number)
-        describePlace(button(number));
+        describePlace(number);
 }
 
 void Form1::mcontacto_Click()
 {
-    runHandler(QStringLiteral("mcontacto_Click"), [] { Program::current().show<Form7>(); });
+    runHandler(QStringLiteral("mcontacto_Click"), [this] { emit contactRequested(); });
 }
 
 void Form1::msalir_Click()
 {
-    runHandler(QStringLiteral("msalir_Click"), [] { Program::current().end(); });
-}
-
-void Form1::Image1_Click()
-{
-    const QString handler = QStringLiteral("Image1_Click");
-    runHandler(handler, [&] { openWebPage(handler, QString::fromUtf8(identity::partnerAddress)); });
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    // The close box unloads the board window; the program goes on while another window is loaded.
-    event->accept();
-    Program::current().unload(this);
+    runHandler(QStringLiteral("msalir_Click"), [this] { emit endRequested(); });
 }
 
 void Form1::buttonLeftChanged(int number, float left)
 {
     PictureButton *b = button(number);
     b->move(px(left), b->y());
-    describePlace(b);
+    describePlace(number);
 }
 
 void Form1::buttonTopChanged(int number, float top)
 {
     PictureButton *b = button(number);
     b->move(b->x(), px(top));
-    describePlace(b);
+    describePlace(number);
 }
 
-void Form1::describePlace(PictureButton *b)
+void Form1::describePlace(int number)
 {
     if (m_placesQuiet)
         return;
     // A button's place, told to the screen reader as soon as it changes.
-    const int row = (b->y() - px(boardOrigin)) / px(cellPitch) + 1;
-    const int column = (b->x() - px(boardOrigin)) / px(cellPitch) + 1;
+    const auto [row, column] = m_game.placeOf(number);
     const QString place = placeDescription(row, column);
+    PictureButton *b = button(number);
     if (b->accessibleDescription() != place)
         b->setAccessibleDescription(place);
 }
 
 void Form1::congratulationsRequested()
 {
-    Program::current().show<Form2>();
+    emit solved(m_game.board().text(logic::Text2));
 }
 
 } // namespace ui

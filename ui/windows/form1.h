@@ -1,22 +1,19 @@
 #pragma once
 
-#include "logic/board.h"
-#include "logic/random.h"
+#include "logic/game.h"
 
 #include <QMainWindow>
 
 #include <array>
-
-class QAction;
-class QLabel;
+#include <string>
 
 namespace ui {
 
-class PictureBox;
 class PictureButton;
 
 // The board window: sixteen buttons over the photograph, the partner banner below them and the
-// menu. It holds the game; its buttons mirror every Left and Top the game sets, as it sets them.
+// menu. It plays its game and mirrors on its buttons every Left and Top the game sets, as it
+// sets them; what the player asks of the program it tells with its signals.
 class Form1 : public QMainWindow, private logic::BoardObserver
 {
     Q_OBJECT
@@ -24,31 +21,29 @@ public:
     Form1();
     ~Form1() override;
 
-    logic::Board &board() { return m_board; }
-    const logic::Board &board() const { return m_board; }
+    logic::Game &game() { return m_game; }
+    const logic::Game &game() const { return m_game; }
     // Command1..Command16.
     PictureButton *button(int number) const;
-    // Tests mix with their own draws; the program's source re-seeds from the clock.
-    void setRandomSource(logic::RandomSource *source);
 
     void Command_Click(int tile);
     void mmezclar_Click();
     void mcontacto_Click();
     void msalir_Click();
-    void Image1_Click();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
+signals:
+    // A tile's move solved the board during a game; `counter` is the move counter's text then.
+    void solved(const std::string &counter);
+    void contactRequested();
+    void endRequested();
 
 private:
     void buttonLeftChanged(int button, float left) override;
     void buttonTopChanged(int button, float top) override;
     void congratulationsRequested() override;
-    void describePlace(PictureButton *button);
+    void describePlace(int button);
 
-    logic::Board m_board;
-    logic::ClockSeededRandom m_clockRandom;
-    logic::RandomSource *m_random = &m_clockRandom;
+    logic::Game m_game;
     std::array<PictureButton *, 17> m_buttons {};
     bool m_placesQuiet = false;
 };

@@ -1,12 +1,9 @@
 #include "ui/windows/form2.h"
 
-#include "logic/board.h"
 #include "logic/numbers.h"
-#include "ui/app/program.h"
 #include "ui/platform/handler.h"
 #include "ui/widgets/frame.h"
 #include "ui/windows/accessible.h"
-#include "ui/windows/form1.h"
 #include "ui/windows/layout.h"
 #include "ui/windows/timer1.h"
 
@@ -28,7 +25,7 @@ constexpr Control storedLayout[] = {
         .width = 2895, .height = 2055, .text = "  Felicitaciones  ",
         .font = sansSerifBold, .color = 0xC00000, .background = background },
     { .name = "Picture1", .kind = Kind::Picture, .inside = "Frame1", .left = 1060, .top = 400,
-        .width = 855, .height = 640, .border = Control::Border::Flat, .picture = ":/sonrisa.gif" },
+        .width = 855, .height = 640, .border = Border::Flat, .picture = ":/sonrisa.gif" },
     { .name = "Label1", .kind = Kind::Label, .inside = "Frame1", .left = 320, .top = 1240,
         .width = 2295, .height = 375, .text = "¡¡¡   Lo lograste   !!!",
         .font = {"Arial", 12, true}, .color = 0xFF0000, .align = Qt::AlignHCenter },
@@ -40,8 +37,8 @@ constexpr Control storedLayout[] = {
 
 } // namespace
 
-Form2::Form2()
-    : BorderedWindow({"Form2", 3060, 2145, Border::Dialog, Qt::Tool, background}, storedLayout)
+Form2::Form2(const std::string &counter)
+    : BorderedWindow({"Form2", 3060, 2145, Border::Raised, Qt::Tool, background}, storedLayout)
     , m_label2(controls().at<QLabel>("Label2"))
     // A screen reader hears the heading and the line as the eye reads them, blanks collapsed.
     , m_heading(controls().at<Frame>("Frame1")->caption().simplified())
@@ -53,13 +50,12 @@ Form2::Form2()
 
     connect(m_timer, &QTimer::timeout, this, &Form2::Timer1_Timer);
 
-    runHandler(QStringLiteral("Form_Load"), [this] { Form_Load(); });
+    runHandler(QStringLiteral("Form_Load"), [&] { Form_Load(counter); });
     m_timer->start();
 }
 
-void Form2::Form_Load()
+void Form2::Form_Load(const std::string &counter)
 {
-    const std::string counter = Program::current().load<Form1>().board().text(logic::Text2);
     m_label2->setText(QString::fromStdString(logic::countLine(counter)));
     setAccessibleName(QStringLiteral("%1. %2 %3").arg(m_heading, m_line, m_label2->text()));
 }
@@ -72,7 +68,7 @@ void Form2::showEvent(QShowEvent *event)
 
 void Form2::Timer1_Timer()
 {
-    runHandler(QStringLiteral("Timer1_Timer"), [this] { Program::current().unload(this); });
+    runHandler(QStringLiteral("Timer1_Timer"), [this] { emit timedOut(); });
 }
 
 } // namespace ui

@@ -2,28 +2,35 @@
 
 #include "ui/windows/bordered.h"
 
+#include <string>
+
 class QLabel;
 class QTimer;
 
 namespace ui {
 
-// The congratulations: a smiley, "¡¡¡   Lo lograste   !!!" and the count of moves. It closes
-// itself five seconds after it loads and cannot be dismissed earlier.
+// The congratulations: a smiley, "¡¡¡   Lo lograste   !!!" and the count of moves, built from
+// the move counter's text it is made with. Five seconds after it loads its timer runs out; it
+// asks nothing and has nothing to close it earlier.
 class Form2 : public BorderedWindow
 {
     Q_OBJECT
 public:
-    Form2();
+    explicit Form2(const std::string &counter);
 
     QTimer *timer() const { return m_timer; }
 
-    void Form_Load();
     void Timer1_Timer();
+
+signals:
+    void timedOut();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void Form_Load(const std::string &counter);
+
     QLabel *m_label2;
     QString m_heading;
     QString m_line;

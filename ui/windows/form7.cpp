@@ -1,15 +1,9 @@
 #include "ui/windows/form7.h"
 
-#include "ui/app/program.h"
-#include "ui/platform/browser.h"
 #include "ui/platform/handler.h"
-#include "ui/widgets/picturebox.h"
 #include "ui/widgets/picturebutton.h"
-#include "ui/windows/accessible.h"
 #include "ui/windows/identity.h"
 #include "ui/windows/layout.h"
-
-#include <QCloseEvent>
 
 namespace ui {
 
@@ -24,7 +18,7 @@ static_assert(std::string_view(dedication).ends_with(identity::partnerName));
 // clang-format off
 constexpr Control storedLayout[] = {
     { .name = "Picture1", .kind = Kind::Picture, .inside = nullptr, .left = 120, .top = 120,
-        .width = 940, .height = 3400, .border = Control::Border::Flat,
+        .width = 940, .height = 3400, .border = Border::Flat,
         .picture = ":/logotipo_vertical.gif" },
     { .name = "Frame3", .kind = Kind::Frame, .inside = nullptr, .left = 1200, .top = 135,
         .width = 3150, .height = 2040, .text = " Deslizador v 1.0 ", .font = sansSerifBold,
@@ -53,8 +47,8 @@ constexpr Control storedLayout[] = {
         .width = 510, .height = 465, .text = "OK", .font = {"Verdana", 8.25, true},
         .background = 0xEBD5BC },
     { .name = "Picture2", .kind = Kind::Picture, .inside = nullptr, .left = 1200, .top = 3040,
-        .width = 3120, .height = 480, .border = Control::Border::Flat, .picture = ":/web.gif",
-        .handCursor = true },
+        .width = 3120, .height = 480, .border = Border::Flat, .picture = ":/web.gif",
+        .link = {identity::makerSite, identity::makerAddress} },
 };
 // clang-format on
 
@@ -68,27 +62,11 @@ Form7::Form7()
     controls().at("Label6")->raise();
     connect(controls().at<PictureButton>("Command1"), &QAbstractButton::clicked, this,
             &Form7::Command1_Click);
-    auto *picture2 = controls().at<PictureBox>("Picture2");
-    makeLink(picture2, QString::fromUtf8(identity::makerSite),
-             QString::fromUtf8(identity::makerAddress));
-    connect(picture2, &PictureBox::clicked, this, &Form7::Picture2_Click);
 }
 
 void Form7::Command1_Click()
 {
-    runHandler(QStringLiteral("Command1_Click"), [this] { Program::current().unload(this); });
-}
-
-void Form7::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    Program::current().unload(this);
-}
-
-void Form7::Picture2_Click()
-{
-    const QString handler = QStringLiteral("Picture2_Click");
-    runHandler(handler, [&] { openWebPage(handler, QString::fromUtf8(identity::makerAddress)); });
+    runHandler(QStringLiteral("Command1_Click"), [this] { emit okPressed(); });
 }
 
 } // namespace ui

@@ -4,8 +4,8 @@
 
 namespace ui {
 
-// The contact window: who made the game and how to reach the maker. "OK" unloads it; the
-// web-address picture opens the maker's site.
+// The contact window: who made the game and how to reach the maker, with "OK" to close it and
+// the web-address picture that opens the maker's site.
 class Form7 : public BorderedWindow
 {
     Q_OBJECT
@@ -13,11 +13,9 @@ public:
     Form7();
 
     void Command1_Click();
-    void Picture2_Click();
 
-protected:
-    // Closed by the window manager, it unloads as if "OK" had been pressed.
-    void closeEvent(QCloseEvent *event) override;
+signals:
+    void okPressed();
 };
 
 } // namespace ui

@@ -1,8 +1,6 @@
 #include "ui/windows/frmsplash.h"
 
-#include "ui/app/program.h"
 #include "ui/platform/handler.h"
-#include "ui/windows/form1.h"
 #include "ui/windows/identity.h"
 #include "ui/windows/layout.h"
 #include "ui/windows/timer1.h"
@@ -24,7 +22,7 @@ constexpr Control storedLayout[] = {
     { .name = "Frame2", .kind = Kind::Frame, .inside = "Frame1", .left = 140, .top = 140,
         .width = 2580, .height = 2700, .background = cream },
     { .name = "Picture2", .kind = Kind::Picture, .inside = "Frame2", .left = 140, .top = 220,
-        .width = 2310, .height = 2330, .border = Control::Border::Sunken,
+        .width = 2310, .height = 2330, .border = Border::Sunken,
         .picture = ":/tablero.gif" },
     { .name = "Frame3", .kind = Kind::Frame, .inside = "Frame1", .left = 140, .top = 2880,
         .width = 2055, .height = 495, .background = cream },
@@ -60,7 +58,7 @@ constexpr Control storedLayout[] = {
 } // namespace
 
 FrmSplash::FrmSplash()
-    : BorderedWindow({"frmSplash", 5385, 3660, Border::Single, Qt::SplashScreen}, storedLayout)
+    : BorderedWindow({"frmSplash", 5385, 3660, Border::Flat, Qt::SplashScreen}, storedLayout)
     , m_timer(makeTimer1(this, showBoardAfterMs))
 {
     connect(m_timer, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
@@ -69,11 +67,7 @@ FrmSplash::FrmSplash()
 
 void FrmSplash::Timer1_Timer()
 {
-    runHandler(QStringLiteral("Timer1_Timer"), [this] {
-        // The board comes up first, so the program always has a window loaded.
-        Program::current().show<Form1>();
-        Program::current().unload(this);
-    });
+    runHandler(QStringLiteral("Timer1_Timer"), [this] { emit timedOut(); });
 }
 
 } // namespace ui

@@ -7,7 +7,7 @@ class QTimer;
 namespace ui {
 
 // The start-up window: the solved board, the logotype and the game's facts. Three seconds after
-// the program starts it shows the board window and unloads itself.
+// it loads its timer runs out, and the board window takes its place.
 class FrmSplash : public BorderedWindow
 {
     Q_OBJECT
@@ -17,6 +17,9 @@ public:
     QTimer *timer() const { return m_timer; }
 
     void Timer1_Timer();
+
+signals:
+    void timedOut();
 
 private:
     QTimer *m_timer;

@@ -1,7 +1,7 @@
 #include "ui/windows/layout.h"
 
 #include "ui/widgets/frame.h"
-#include "ui/widgets/handcursor.h"
+#include "ui/widgets/linkpicture.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/picturebox.h"
 #include "ui/widgets/picturebutton.h"
@@ -10,14 +10,6 @@
 #include <QLabel>
 
 namespace ui {
-
-QFont fontOf(const Font &font)
-{
-    QFont result(QString::fromLatin1(font.family));
-    result.setPixelSize(fontPixels(font.points));
-    result.setBold(font.bold);
-    return result;
-}
 
 namespace {
 
@@ -46,17 +38,18 @@ QWidget *makeControl(const Control &c, QWidget *parent, QWidget *client)
         label->setPalette(palette);
         return label;
     }
-    case Control::Kind::Picture: {
-        const auto border = c.border == Control::Border::Flat     ? PictureBox::Border::Flat
-                            : c.border == Control::Border::Sunken ? PictureBox::Border::Sunken
-                                                                  : PictureBox::Border::None;
-        const QColor background =
-            c.background ? QColor::fromRgb(*c.background) : windowBackground(client);
-        return new PictureBox(picture(QString::fromLatin1(c.picture)), border, background, parent);
+    case Control::Kind::Picture:
+    case Control::Kind::Image: {
+        const QColor background = c.kind == Control::Kind::Image ? QColor(Qt::transparent)
+                                  : c.background                 ? QColor::fromRgb(*c.background)
+                                                                 : windowBackground(client);
+        QPixmap shown = picture(QString::fromLatin1(c.picture));
+        if (c.link.address)
+            return new LinkPicture(std::move(shown), c.border, background,
+                                   QString::fromUtf8(c.link.name),
+                                   QString::fromUtf8(c.link.address), parent);
+        return new PictureBox(std::move(shown), c.border, background, parent);
     }
-    case Control::Kind::Image:
-        return new PictureBox(picture(QString::fromLatin1(c.picture)), PictureBox::Border::None,
-                              Qt::transparent, parent);
     case Control::Kind::Button: {
         auto *button = new PictureButton(
             QColor::fromRgb(c.background.value_or(0xFFFFFF)),
@@ -93,8 +86,6 @@ Controls buildControls(QWidget *client, std::span<const Control> controls)
                     .boundingRect(QRect(), Qt::TextSingleLine, QString::fromUtf8(c.text))
                     .width());
         widget->setGeometry(geometry);
-        if (c.handCursor)
-            widget->setCursor(handCursor());
         made.m_byName.insert(widget->objectName(), widget);
     }
     return made;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/platform/fonts.h"
+#include "ui/widgets/bevel.h"
+
 #include <QColor>
 #include <QHash>
 #include <QString>
@@ -12,19 +15,12 @@ namespace ui {
 
 // A window's stored layout: its controls in creation order, containers before what they hold.
 // Positions and sizes are twips inside the container, as designed.
-struct Font
-{
-    const char *family = "MS Sans Serif";
-    double points = 8.25;
-    bool bold = false;
-};
 
 struct Control
 {
     // A picture box paints its background and its border; an image is a bare picture over
     // whatever lies beneath it.
     enum class Kind { Frame, Label, Picture, Image, Button };
-    enum class Border { None, Flat, Sunken };
 
     const char *name;
     Kind kind;
@@ -41,17 +37,16 @@ struct Control
     bool fitWidth = false; // keeps its Left and takes the width of its text
     Border border = Border::None;
     const char *picture = nullptr; // resource path
-    bool handCursor = false;
+    // A picture that opens a web page: its name for a screen reader and the page's address.
+    struct Link
+    {
+        const char *name = nullptr;
+        const char *address = nullptr;
+    } link {};
 };
 
-// What the layouts share: the cream background, and their fonts (8.25 pt unless a size is given).
+// What the layouts share besides their fonts: the cream background.
 inline constexpr QRgb cream = 0xFAE9C0;
-inline constexpr Font sansSerif {"MS Sans Serif", 8.25, false};
-inline constexpr Font sansSerifBold {"MS Sans Serif", 8.25, true};
-inline constexpr Font arial {"Arial", 8.25, false};
-inline constexpr Font arialBold {"Arial", 8.25, true};
-
-QFont fontOf(const Font &font);
 
 // The controls a window built from its layout, found by name and kind. A name that is missing
 // or names another kind of control stops the program with that name, the first time the window

@@ -25,10 +25,4 @@ inline QRect pxRect(int left, int top, int width, int height)
     return {px(left), px(top), px(width), px(height)};
 }
 
-// Font sizes are in points at 96 dots per inch; the layouts' 8.25 pt is 11 pixels, 12 pt is 16.
-inline int fontPixels(double points)
-{
-    return static_cast<int>(std::lround(points * 96.0 / 72.0));
-}
-
 } // namespace ui

@@ -63,6 +63,14 @@ TEST_F(Windows, ContactOpensOnceStaysWhereMovedAndTheProgramEndsWithItsLastWindo
     contact->trigger();
     EXPECT_EQ(program.form7IfLoaded(), first);
     EXPECT_EQ(first->pos(), moved);
+    // The resize arrow on the border only: the client area keeps the ordinary arrow, the web
+    // picture its hand.
+    QTest::mouseMove(first, QPoint(first->width() - 1, 40));
+    EXPECT_EQ(first->cursor().shape(), Qt::SizeHorCursor);
+    QTest::mouseMove(first, first->rect().center());
+    for (const char *name : {"client", "Label1", "Frame1", "Command1"})
+        EXPECT_EQ(first->findChild<QWidget *>(name)->cursor().shape(), Qt::ArrowCursor) << name;
+    EXPECT_EQ(link(*first, "Picture2")->cursor().shape(), Qt::BitmapCursor);
     first->resize(first->minimumSize()); // its corners overlap: a corner takes one edge of a pair
     QTest::mouseMove(first, QPoint(1, 1));
     EXPECT_EQ(first->cursor().shape(), Qt::SizeFDiagCursor);

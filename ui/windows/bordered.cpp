@@ -23,6 +23,9 @@ BorderedWindow::BorderedWindow(const Design &design, std::span<const Control> st
         resize(clientPixels + frame);
         setMinimumSize(frame + QSize(1, 1));
         setMouseTracking(true);
+        // The resize arrows are the border's: the client area, which covers all the rest and
+        // passes no move over it to the window, keeps the ordinary arrow for its controls.
+        m_client->setCursor(Qt::ArrowCursor);
     } else {
         setFixedSize(clientPixels + frame);
     }

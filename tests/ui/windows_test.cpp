@@ -50,6 +50,38 @@ TEST_F(Windows, SplashAndCongratulationsGoByTheirTimers)
     EXPECT_EQ(finished.count(), 0);
 }
 
+// The board closed while the splash, then the congratulations, are still loaded: the program
+// goes on until the last of them goes.
+TEST_F(Windows, TheProgramGoesOnWhileTheSplashOrTheCongratulationsAreLoaded)
+{
+    program.showSplash();
+    program.showForm1().close();
+    EXPECT_EQ(finished.count(), 0);
+    program.splashIfLoaded()->Timer1_Timer(); // the board anew, then the splash goes
+    ASSERT_NE(program.form1IfLoaded(), nullptr);
+    EXPECT_EQ(program.splashIfLoaded(), nullptr);
+    oneMoveFromSolved().Command_Click(15);
+    program.form1IfLoaded()->close();
+    EXPECT_EQ(finished.count(), 0);
+    ASSERT_NE(program.form2IfLoaded(), nullptr);
+    program.form2IfLoaded()->Timer1_Timer();
+    EXPECT_EQ(finished.count(), 1);
+}
+
+// Made alone with the counter's text, as the program makes them: its leading number, 0 for none.
+TEST(Congratulations, TheCountLineReadsADamagedCounterLeniently)
+{
+    for (const auto &[counter, line] : {std::pair("12abc", "en 12 movimientos"),
+                                        {"", "en 0 movimientos"},
+                                        {"x7", "en 0 movimientos"},
+                                        {" 007 ", "en 7 movimientos"},
+                                        {"1e3", "en 1000 movimientos"}}) {
+        const ui::Form2 congratulations(counter);
+        EXPECT_EQ(congratulations.findChild<QLabel *>("Label2")->text().toStdString(), line)
+            << counter;
+    }
+}
+
 TEST_F(Windows, ContactOpensOnceStaysWhereMovedAndTheProgramEndsWithItsLastWindow)
 {
     ui::Form1 &form = oneMoveFromSolved();
@@ -281,8 +313,9 @@ TEST_F(Windows, TheBoardWindowShowsOnlyTheBoardTheBannerAndTheMenu)
     EXPECT_EQ(form.button(1)->cursor().shape(), Qt::ArrowCursor);
     const QImage tile = form.button(1)->grab().toImage(); // raised: white, light … grey, black
     for (const auto &[x, colour] :
-         {std::pair(0, 0xFFFFFFu), {1, 0xDFDFDFu}, {46, 0x808080u}, {47, 0u}})
+         {std::pair(0, 0xFFFFFFu), {1, 0xDFDFDFu}, {5, 0xF7DEA5u}, {46, 0x808080u}, {47, 0u}})
         EXPECT_EQ(tile.pixel(x, 24) & 0xFFFFFF, colour) << "column " << x;
+    EXPECT_EQ(form.button(logic::Command16)->grab().toImage().pixel(24, 24) & 0xFFFFFF, 0xFFFFFFu);
 }
 
 TEST_F(Windows, OneLargerThanTheScreenKeepsItsFramesTopLeftCornerOnIt)

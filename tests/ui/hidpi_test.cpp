@@ -1,6 +1,7 @@
 // At 2 or 1.5 device pixels to a pixel (QT_SCALE_FACTOR): pictures drawn from their @2x drawings.
 
 #include "tests/support/ui.h"
+#include "ui/widgets/handcursor.h"
 
 namespace {
 
@@ -62,5 +63,13 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, HighDpi,
                                          Drawn {true, "Image1", {0, 0}, "banner.gif"},
                                          Drawn {false, "Picture2", {2, 2}, "tablero.gif"}),
                          [](const auto &p) { return std::string(std::get<1>(p.param)); });
+
+// The pointing hand follows the pictures' rule: its sharp drawing, at the screen's scale.
+TEST(HighDpiCursor, TheHandIsDrawnFromItsSharpDrawing)
+{
+    const QPixmap hand = ui::handCursor().pixmap();
+    EXPECT_EQ(hand.devicePixelRatio(), qApp->devicePixelRatio());
+    EXPECT_EQ(hand.deviceIndependentSize().toSize(), QSize(32, 32));
+}
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "ui/widgets/handcursor.h"
 
+#include "ui/widgets/picture.h"
+
 #include <QFile>
-#include <QGuiApplication>
 #include <QPixmap>
 
 namespace ui {
@@ -29,18 +30,14 @@ QPoint curHotSpot(const QString &path)
 
 QCursor handCursor()
 {
-    const qreal ratio = qApp->devicePixelRatio();
-    const QString path =
-        ratio > 1.5 ? QStringLiteral(":/mano@2x.cur") : QStringLiteral(":/mano.cur");
-    QPixmap picture(path, "CUR");
-    if (picture.isNull())
+    // Drawn as every picture is, from the twice-as-large drawing above the normal scale; the hot
+    // spot, in the normal drawing's pixels, is the same point at any scale.
+    const QString path = QStringLiteral(":/mano.cur");
+    const QPixmap hand = picture(path);
+    if (hand.isNull())
         return QCursor(Qt::PointingHandCursor);
-    QPoint hot = curHotSpot(path);
-    if (ratio > 1.5) {
-        picture.setDevicePixelRatio(2.0);
-        hot /= 2;
-    }
-    return QCursor(picture, hot.x(), hot.y());
+    const QPoint hot = curHotSpot(path);
+    return QCursor(hand, hot.x(), hot.y());
 }
 
 } // namespace ui

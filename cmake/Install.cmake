@@ -24,11 +24,9 @@ if(UNIX AND NOT APPLE)
     install(FILES ${PROJECT_SOURCE_DIR}/packaging/example.tornel.deslizador.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-    set(DESLIZADOR_ICON_SIZES 16 22 24 32 48 64 128 256)
-    foreach(size IN LISTS DESLIZADOR_ICON_SIZES)
-        install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/hicolor/${size}x${size}/apps/deslizador.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-    endforeach()
+    # The icon in every size tools/make_assets.py draws, one folder a size.
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/icons/hicolor
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 endif()
 
 # Packing.

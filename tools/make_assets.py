@@ -60,6 +60,7 @@ def main():
         imgs = [quantize16(hands[n][0], VGA16) for n in sizes]
         write_icocur(at("mano.cur", s), imgs, hotspots=[hands[n][1] for n in sizes])
 
+    # The desktop's icon sizes, written only here: the install and its check take the folders.
     for n in (16, 22, 24, 32, 48, 64, 128, 256):
         d = os.path.join(ASSETS, "icons", "hicolor", f"{n}x{n}", "apps")
         os.makedirs(d, exist_ok=True)

@@ -21,9 +21,9 @@ dpkg-deb -c "$deb" | awk '$6 !~ /^\.\/(usr\/|$)/ {print; out = 1} END {exit out}
 # The search path for libraries stays relative to the program, never the build tree.
 readelf -d "$root/usr/bin/Deslizador" | sed -n 's/.*RU*N*PATH.*\[\(.*\)\]/\1/p' | tr ':' '\n' |
     grep -v '^\$ORIGIN' | grep . && fail "the program looks for libraries outside \$ORIGIN"
-for s in 16 22 24 32 48 64 128 256; do
-    icon=$root/usr/share/icons/hicolor/${s}x$s/apps/deslizador.png
-    [ "$(identify -format '%m %wx%h' "$icon")" = "PNG ${s}x$s" ] || fail "$icon: no ${s}x$s PNG"
+for drawn in "$(dirname "$(realpath "$0")")"/../../assets/icons/hicolor/*x*; do # as drawn
+    s=$(basename "$drawn") icon=$root/usr/share/icons/hicolor/$s/apps/deslizador.png
+    [ "$(identify -format '%m %wx%h' "$icon")" = "PNG $s" ] || fail "$icon: no $s PNG"
 done
 desktop=$root/usr/share/applications/deslizador.desktop
 key() { sed -n "s/^$1=\([^ ]*\).*/\1/p" "$desktop"; }

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#if QT_CONFIG(xcb)
+#if defined(DESLIZADOR_XCB) && QT_CONFIG(xcb)
 #include <QDeadlineTimer>
 #include <QThread>
 
@@ -19,7 +19,7 @@
 
 namespace ui {
 
-#if QT_CONFIG(xcb)
+#if defined(DESLIZADOR_XCB) && QT_CONFIG(xcb)
 namespace {
 
 template<class Reply>
@@ -106,7 +106,7 @@ QMargins expectedFrameMargins(QWidget *window)
     const QMargins known = window->windowHandle()->frameMargins();
     if (!known.isNull())
         return known;
-#if QT_CONFIG(xcb)
+#if defined(DESLIZADOR_XCB) && QT_CONFIG(xcb)
     if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
         return askWindowManager(x11->connection(), static_cast<xcb_window_t>(id));
 #else

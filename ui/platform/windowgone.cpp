@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#if QT_CONFIG(xcb)
+#if defined(DESLIZADOR_XCB) && QT_CONFIG(xcb)
 #include <xcb/xcb.h>
 #endif
 
@@ -19,7 +19,7 @@ WindowGoneWatcher::WindowGoneWatcher(std::function<QList<QWidget *>()> watched)
 
 bool WindowGoneWatcher::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
-#if QT_CONFIG(xcb)
+#if defined(DESLIZADOR_XCB) && QT_CONFIG(xcb)
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto *event = static_cast<const xcb_generic_event_t *>(message);

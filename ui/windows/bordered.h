@@ -39,12 +39,8 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    Qt::Edges edgesAt(QPoint position) const;
-
     Border m_border;
     int m_thickness;
     QWidget *m_client;

@@ -1,0 +1,67 @@
+#include "ui/widgets/sizingframe.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+
+namespace ui {
+
+SizingFrame::SizingFrame(QWidget *window, int width)
+    : QObject(window)
+    , m_window(window)
+    , m_width(width)
+{
+    window->setMouseTracking(true);
+    window->installEventFilter(this);
+}
+
+Qt::Edges SizingFrame::edgesAt(QPoint position) const
+{
+    const int width = m_window->width(), height = m_window->height(), border = m_width;
+    const int corner = 4 * border;
+    Qt::Edges edges;
+    if (position.x() < border || (position.x() < corner && position.y() < border) ||
+        (position.x() < corner && position.y() >= height - border))
+        edges |= Qt::LeftEdge;
+    if (position.x() >= width - border ||
+        (position.x() >= width - corner &&
+         (position.y() < border || position.y() >= height - border)))
+        edges |= Qt::RightEdge;
+    if (position.y() < border || (position.y() < corner && edges))
+        edges |= Qt::TopEdge;
+    if (position.y() >= height - border || (position.y() >= height - corner && edges))
+        edges |= Qt::BottomEdge;
+    // A window shrunk to its smallest has its corners overlap: the nearer edge of each pair wins.
+    if ((edges & Qt::LeftEdge) && (edges & Qt::RightEdge))
+        edges &= ~(2 * position.x() < width ? Qt::RightEdge : Qt::LeftEdge);
+    if ((edges & Qt::TopEdge) && (edges & Qt::BottomEdge))
+        edges &= ~(2 * position.y() < height ? Qt::BottomEdge : Qt::TopEdge);
+    return edges;
+}
+
+bool SizingFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_window)
+        return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *press = static_cast<QMouseEvent *>(event);
+        const Qt::Edges edges = edgesAt(press->position().toPoint());
+        if (edges && press->button() == Qt::LeftButton && m_window->windowHandle())
+            return m_window->windowHandle()->startSystemResize(edges);
+    } else if (event->type() == QEvent::MouseMove) {
+        const Qt::Edges edges = edgesAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+        if (edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge))
+            m_window->setCursor(Qt::SizeFDiagCursor);
+        else if (edges == (Qt::RightEdge | Qt::TopEdge) || edges == (Qt::LeftEdge | Qt::BottomEdge))
+            m_window->setCursor(Qt::SizeBDiagCursor);
+        else if (edges & (Qt::LeftEdge | Qt::RightEdge))
+            m_window->setCursor(Qt::SizeHorCursor);
+        else if (edges)
+            m_window->setCursor(Qt::SizeVerCursor);
+        else
+            m_window->unsetCursor();
+    }
+    return false;
+}
+
+} // namespace ui

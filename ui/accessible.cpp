@@ -5,6 +5,15 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+
+#ifdef DESLIZADOR_ATSPI
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#endif
 
 namespace ui {
 
@@ -65,6 +74,49 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 };
 
+#ifdef DESLIZADOR_ATSPI
+// Qt 6.4 tells the accessibility bus (AT-SPI) of a changed name or description by a signal whose
+// value, where the new text belongs, is a reference to the object that changed. Orca speaks that
+// value as the new text, is handed an object, and says nothing. These two changes are sent here
+// instead, as the same signal carrying the text; every other event goes on to Qt.
+const QString objectPath = QStringLiteral("/org/a11y/atspi/accessible/");
+
+void sendTextChange(QAccessibleEvent *event)
+{
+    // Qt's own connection to the bus, under its own name: a reader finds the object that changed
+    // by the sender's address and the object's path, which must be those Qt gives it.
+    QDBusConnection bus(QStringLiteral("a11y"));
+    QAccessibleInterface *changed = event->accessibleInterface();
+    if (!bus.isConnected() || !changed || !changed->isValid())
+        return;
+    const bool name = event->type() == QAccessible::NameChanged;
+    QDBusArgument application; // the (bus name, path) of the program's root, as Qt sends it
+    application.beginStructure();
+    application << bus.baseService() << QDBusObjectPath(objectPath + QStringLiteral("root"));
+    application.endStructure();
+    QDBusMessage signal = QDBusMessage::createSignal(
+        objectPath + QString::number(QAccessible::uniqueId(changed)),
+        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    signal << QString::fromLatin1(name ? "accessible-name" : "accessible-description") << 0 << 0
+           << QVariant::fromValue(
+                  QDBusVariant(changed->text(name ? QAccessible::Name : QAccessible::Description)))
+           << QVariant::fromValue(application);
+    bus.send(signal);
+}
+
+void relayToBus(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::NameChanged ||
+        event->type() == QAccessible::DescriptionChanged) {
+        sendTextChange(event);
+        return;
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(relayToBus);
+}
+#endif
+
 QAccessibleInterface *gameWidgets(const QString &className, QObject *object)
 {
     if (!object || !object->isWidgetType())
@@ -78,6 +130,11 @@ QAccessibleInterface *gameWidgets(const QString &className, QObject *object)
     // when it appears, whatever has the focus.
     if (className == QLatin1String("ui::Form2"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    // The contact window is a dialog: a reader names it and reads its text when it opens.
+    if (className == QLatin1String("ui::Form7"))
+        return new QAccessibleWidget(widget, QAccessible::Dialog);
+    if (className == QLatin1String("ui::Frame"))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
     return nullptr;
 }
 
@@ -95,13 +152,33 @@ void installAccessibility()
         return;
     installed = true;
     QAccessible::installFactory(gameWidgets);
+#ifdef DESLIZADOR_ATSPI
+    QAccessible::installUpdateHandler(relayToBus);
+#endif
 }
 
 void makeLink(QWidget *picture, const QString &name, const QString &address)
 {
     picture->setProperty(linkProperty, true);
+    // Reached by Tab, as a link is; a click still gives it no focus.
+    picture->setFocusPolicy(Qt::TabFocus);
     picture->setAccessibleName(name);
     picture->setAccessibleDescription(address);
+}
+
+void tellFocus(QWidget *window)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != window)
+        return;
+    QAccessibleEvent event(focus, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+void tellDescription(QWidget *widget)
+{
+    QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void announce(QWidget *window)

@@ -12,9 +12,16 @@ QString placeDescription(int row, int column);
 void installAccessibility();
 
 // A picture that opens a web page, for a screen reader: a link named `name`, with the address as
-// its description, whose press action clicks it as the mouse would. Call it where the picture
-// is made, before the window is shown.
+// its description, whose press action clicks it as the mouse would. Tab reaches it. Call it where
+// the picture is made, before the window is shown.
 void makeLink(QWidget *picture, const QString &name, const QString &address);
+
+// Tells the screen reader again where the keyboard focus is in `window`, when a menu command has
+// drawn the reader's attention to itself and handed the focus back without a word.
+void tellFocus(QWidget *window);
+
+// Tells the screen reader the description of `widget` again, changed or not.
+void tellDescription(QWidget *widget);
 
 // Tells the screen reader about a window that appears without taking the focus, by its name.
 void announce(QWidget *window);

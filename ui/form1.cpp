@@ -16,6 +16,7 @@
 #include "ui/titlebar.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLayout>
@@ -204,8 +205,16 @@ void Form1::mmezclar_Click()
     m_placesQuiet = true;
     runHandler(QStringLiteral("mmezclar_Click"), [&] { logic::shuffle(m_board, *m_random); });
     m_placesQuiet = false;
-    for (int number = 1; number <= logic::Command16; ++number)
-        describePlace(button(number));
+    // The menu drew the reader's attention to itself: it is told that the focus is on the board
+    // again, and then the focused button's place, moved or not.
+    auto *focused = qobject_cast<PictureButton *>(QApplication::focusWidget());
+    for (int number = 1; number <= logic::Command16; ++number) {
+        if (button(number) != focused)
+            describePlace(button(number));
+    }
+    tellFocus(this);
+    if (focused && focused->window() == this && !describePlace(focused))
+        tellDescription(focused);
 }
 
 void Form1::mcontacto_Click()
@@ -245,16 +254,18 @@ void Form1::buttonTopChanged(int number, float top)
     describePlace(b);
 }
 
-void Form1::describePlace(PictureButton *b)
+bool Form1::describePlace(PictureButton *b)
 {
     if (m_placesQuiet)
-        return;
+        return false;
     // A button's place, told to the screen reader as soon as it changes.
     const int row = (b->y() - px(boardOrigin)) / px(cellPitch) + 1;
     const int column = (b->x() - px(boardOrigin)) / px(cellPitch) + 1;
     const QString place = placeDescription(row, column);
-    if (b->accessibleDescription() != place)
-        b->setAccessibleDescription(place);
+    if (b->accessibleDescription() == place)
+        return false;
+    b->setAccessibleDescription(place);
+    return true;
 }
 
 void Form1::congratulationsRequested()

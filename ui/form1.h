@@ -44,7 +44,8 @@ private:
     void buttonLeftChanged(int button, float left) override;
     void buttonTopChanged(int button, float top) override;
     void congratulationsRequested() override;
-    void describePlace(PictureButton *button);
+    // Gives a button its place as its description; false when it already had it.
+    bool describePlace(PictureButton *button);
 
     logic::Board m_board;
     logic::ClockSeededRandom m_clockRandom;

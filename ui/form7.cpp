@@ -2,6 +2,7 @@
 
 #include "ui/accessible.h"
 #include "ui/browser.h"
+#include "ui/frame.h"
 #include "ui/handler.h"
 #include "ui/identity.h"
 #include "ui/layout.h"
@@ -66,6 +67,8 @@ Form7::Form7()
     // The e-mail address overlaps the foot of the author's name, whose label paints its own
     // background; the address, transparent, goes on top so that both stay readable.
     controls().at("Label6")->raise();
+    // A screen reader meets a dialog named as the heading of its frame.
+    setAccessibleName(controls().at<Frame>("Frame3")->caption().simplified());
     connect(controls().at<PictureButton>("Command1"), &QAbstractButton::clicked, this,
             &Form7::Command1_Click);
     auto *picture2 = controls().at<PictureBox>("Picture2");

@@ -1,7 +1,9 @@
 #include "ui/picturebox.h"
 
 #include "ui/bevel.h"
+#include "ui/focuscue.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,6 +30,26 @@ int PictureBox::borderWidth() const
     return 0;
 }
 
+bool PictureBox::event(QEvent *event)
+{
+    watchForFocusCues(this, event);
+    return QWidget::event(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -43,6 +65,8 @@ void PictureBox::paintEvent(QPaintEvent *)
         drawBevel(p, r, {classic::shadow, classic::highlight},
                   {classic::darkShadow, classic::light});
     }
+    if (showsFocusCue(this))
+        drawFocusCue(p, r.adjusted(b + 1, b + 1, -b - 1, -b - 1));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

@@ -29,6 +29,9 @@ tests=(
     # the Windows program played under Wine, its browser stand-in built with MinGW, and its
     # version record and icon read back from the .exe
     wine wine64 gcc-mingw-w64-x86-64-posix python3-pefile
+    # the game heard through a real screen reader: Orca, speaking Spanish with espeak-ng through
+    # speech-dispatcher, and the locale definitions its Spanish locale is made from
+    orca speech-dispatcher speech-dispatcher-espeak-ng locales
 )
 if [ "${1:-}" = --test ]; then
     packages+=("${tests[@]}")

@@ -12,6 +12,8 @@ Frame::Frame(const QString &caption, QColor captionColor, QColor background, QWi
     , m_captionColor(captionColor)
     , m_background(background)
 {
+    // A screen reader hears the caption as the name of the group, blanks around it left out.
+    setAccessibleName(caption.simplified());
 }
 
 void Frame::paintEvent(QPaintEvent *)

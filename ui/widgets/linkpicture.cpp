@@ -12,6 +12,8 @@ LinkPicture::LinkPicture(QPixmap picture, Border border, QColor background, cons
     , m_address(std::move(address))
 {
     setCursor(handCursor());
+    // Reached by Tab, as a link is; a click still gives it no focus.
+    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(name);
     setAccessibleDescription(m_address);
     connect(this, &PictureBox::clicked, this, &LinkPicture::open);

@@ -4,8 +4,9 @@
 
 namespace ui {
 
-// A picture that opens a web page when clicked, under the pointing hand. A screen reader meets
-// it as a link named `name` with the address as its description.
+// A picture that opens a web page when clicked, or on Space or Enter once Tab has reached it,
+// under the pointing hand. A screen reader meets it as a link named `name` with the address as
+// its description.
 class LinkPicture : public PictureBox
 {
     Q_OBJECT

@@ -1,5 +1,8 @@
 #include "ui/widgets/picturebox.h"
 
+#include "ui/widgets/focuscue.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +16,26 @@ PictureBox::PictureBox(QPixmap picture, Border border, QColor background, QWidge
 {
 }
 
+bool PictureBox::event(QEvent *event)
+{
+    watchForFocusCues(this, event);
+    return QWidget::event(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -23,6 +46,8 @@ void PictureBox::paintEvent(QPaintEvent *)
     p.drawPixmap(QPoint(b, b), m_picture);
     p.setClipping(false);
     drawBorder(p, r, m_border);
+    if (showsFocusCue(this))
+        drawFocusCue(p, r.adjusted(b + 1, b + 1, -b - 1, -b - 1));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

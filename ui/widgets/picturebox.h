@@ -9,7 +9,8 @@
 namespace ui {
 
 // A picture box: a picture drawn at the top-left inside an optional border, cut off at the
-// edges. Emits clicked() when the mouse is pressed and released on it.
+// edges. Emits clicked() when the mouse is pressed and released on it, or, when it takes the
+// focus, on Space or Enter; focused, it shows the dotted focus cue just inside its border.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -20,6 +21,8 @@ signals:
     void clicked();
 
 protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -10,6 +10,7 @@
 #include "ui/windows/layout.h"
 #include "ui/windows/twips.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -190,8 +191,18 @@ void Form1::mmezclar_Click()
     m_placesQuiet = true;
     runHandler(QStringLiteral("mmezclar_Click"), [&] { m_game.shuffle(); });
     m_placesQuiet = false;
-    for (int number = 1; number <= logic::Command16; ++number)
-        describePlace(number);
+    // The menu drew the reader's attention to itself: it is told that the focus is on the board
+    // again, and then the focused button's place, moved or not.
+    int focused = 0;
+    for (int number = 1; number <= logic::Command16; ++number) {
+        if (button(number) == QApplication::focusWidget())
+            focused = number;
+        else
+            describePlace(number);
+    }
+    tellFocus(this);
+    if (focused && !describePlace(focused))
+        tellDescription(button(focused));
 }
 
 void Form1::mcontacto_Click()
@@ -218,16 +229,18 @@ void Form1::buttonTopChanged(int number, float top)
     describePlace(number);
 }
 
-void Form1::describePlace(int number)
+bool Form1::describePlace(int number)
 {
     if (m_placesQuiet)
-        return;
+        return false;
     // A button's place, told to the screen reader as soon as it changes.
     const auto [row, column] = m_game.placeOf(number);
     const QString place = placeDescription(row, column);
     PictureButton *b = button(number);
-    if (b->accessibleDescription() != place)
-        b->setAccessibleDescription(place);
+    if (b->accessibleDescription() == place)
+        return false;
+    b->setAccessibleDescription(place);
+    return true;
 }
 
 void Form1::congratulationsRequested()

@@ -41,7 +41,8 @@ private:
     void buttonLeftChanged(int button, float left) override;
     void buttonTopChanged(int button, float top) override;
     void congratulationsRequested() override;
-    void describePlace(int button);
+    // Gives a button its place as its description; false when it already had it.
+    bool describePlace(int button);
 
     logic::Game m_game;
     std::array<PictureButton *, 17> m_buttons {};

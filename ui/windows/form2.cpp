@@ -45,6 +45,8 @@ Form2::Form2(const std::string &counter)
     , m_line(controls().at<QLabel>("Label1")->text().simplified())
     , m_timer(makeTimer1(this, closeAfterMs))
 {
+    // Its name says it all; the line, named as it is heard there, is not read a second time.
+    controls().at<QLabel>("Label1")->setAccessibleName(m_line);
     // It tells and asks nothing: the focus stays where the player is, on the board.
     setAttribute(Qt::WA_ShowWithoutActivating);
 

@@ -1,6 +1,7 @@
 #include "ui/windows/form7.h"
 
 #include "ui/platform/handler.h"
+#include "ui/widgets/frame.h"
 #include "ui/widgets/picturebutton.h"
 #include "ui/windows/identity.h"
 #include "ui/windows/layout.h"
@@ -60,6 +61,8 @@ Form7::Form7()
     // The e-mail address overlaps the foot of the author's name, whose label paints its own
     // background; the address, transparent, goes on top so that both stay readable.
     controls().at("Label6")->raise();
+    // A screen reader meets a dialog named as the heading of its frame.
+    setAccessibleName(controls().at<Frame>("Frame3")->caption().simplified());
     connect(controls().at<PictureButton>("Command1"), &QAbstractButton::clicked, this,
             &Form7::Command1_Click);
 }

@@ -1,0 +1,79 @@
+#include "ui/widgets/focuscue.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+// A window shows the cues while it holds one of these.
+class FocusCuesShown : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+};
+
+bool cuesShown(const QWidget *widget)
+{
+    return widget->window()->findChild<FocusCuesShown *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+bool isNavigationKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void showFocusCues(QWidget *widget)
+{
+    if (cuesShown(widget))
+        return;
+    QWidget *window = widget->window();
+    new FocusCuesShown(window);
+    if (QWidget *focus = window->focusWidget())
+        focus->update();
+}
+
+} // namespace
+
+void watchForFocusCues(QWidget *widget, const QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress &&
+        isNavigationKey(static_cast<const QKeyEvent *>(event)->key()))
+        showFocusCues(widget);
+    if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            showFocusCues(widget);
+    }
+}
+
+bool showsFocusCue(const QWidget *widget)
+{
+    return widget->hasFocus() && cuesShown(widget);
+}
+
+void drawFocusCue(QPainter &p, QRect box)
+{
+    const QBrush dots(Qt::black, Qt::Dense4Pattern);
+    p.fillRect(QRect(box.left(), box.top(), box.width(), 1), dots);
+    p.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), dots);
+    p.fillRect(QRect(box.left(), box.top(), 1, box.height()), dots);
+    p.fillRect(QRect(box.right(), box.top(), 1, box.height()), dots);
+}
+
+} // namespace ui
+
+#include "focuscue.moc"

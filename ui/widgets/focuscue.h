@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QRect>
+
+class QEvent;
+class QPainter;
+class QWidget;
+
+namespace ui {
+
+// The dotted focus cue of the buttons and the pictures that open a web page. It stays hidden in
+// a window until the keyboard is used to move about in it, as on the desktops this game grew up
+// on; once shown, it stays for the window's life.
+
+// Call from the widget's event(): a navigation key (Tab reaches the widget before Qt moves the
+// focus on with it), or the focus arriving by Tab, shows the cues in its window.
+void watchForFocusCues(QWidget *widget, const QEvent *event);
+
+// Whether `widget` has the focus and its window shows the cues.
+bool showsFocusCue(const QWidget *widget);
+
+// The classic focus rectangle along the lines of `box`: a one-pixel line of every other pixel.
+void drawFocusCue(QPainter &p, QRect box);
+
+} // namespace ui

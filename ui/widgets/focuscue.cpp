@@ -46,18 +46,31 @@ void showFocusCues(QWidget *widget)
         focus->update();
 }
 
+// Watches the widgets that show the cue, for the keyboard moving about in their windows.
+class CueWatcher : public QObject
+{
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::KeyPress &&
+            isNavigationKey(static_cast<const QKeyEvent *>(event)->key()))
+            showFocusCues(widget);
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+                showFocusCues(widget);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
-void watchForFocusCues(QWidget *widget, const QEvent *event)
+void watchForFocusCues(QWidget *widget)
 {
-    if (event->type() == QEvent::KeyPress &&
-        isNavigationKey(static_cast<const QKeyEvent *>(event)->key()))
-        showFocusCues(widget);
-    if (event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
-            showFocusCues(widget);
-    }
+    static CueWatcher watcher;
+    widget->installEventFilter(&watcher);
 }
 
 bool showsFocusCue(const QWidget *widget)

@@ -2,7 +2,6 @@
 
 #include <QRect>
 
-class QEvent;
 class QPainter;
 class QWidget;
 
@@ -12,9 +11,10 @@ namespace ui {
 // a window until the keyboard is used to move about in it, as on the desktops this game grew up
 // on; once shown, it stays for the window's life.
 
-// Call from the widget's event(): a navigation key (Tab reaches the widget before Qt moves the
-// focus on with it), or the focus arriving by Tab, shows the cues in its window.
-void watchForFocusCues(QWidget *widget, const QEvent *event);
+// Call where the widget is made: from then on a navigation key on it (Tab reaches the widget
+// before Qt moves the focus on with it), or the focus arriving on it by Tab, shows the cues in
+// its window.
+void watchForFocusCues(QWidget *widget);
 
 // Whether `widget` has the focus and its window shows the cues.
 bool showsFocusCue(const QWidget *widget);

@@ -14,26 +14,17 @@ PictureBox::PictureBox(QPixmap picture, Border border, QColor background, QWidge
     , m_border(border)
     , m_background(background)
 {
-}
-
-bool PictureBox::event(QEvent *event)
-{
-    watchForFocusCues(this, event);
-    return QWidget::event(event);
+    watchForFocusCues(this);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!event->isAutoRepeat())
-            emit clicked();
-        return;
-    default:
+    // Space, Return and Enter click it, once a press, where it takes the focus.
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
         QWidget::keyPressEvent(event);
-    }
+    else if (!event->isAutoRepeat())
+        emit clicked();
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

@@ -14,12 +14,7 @@ PictureButton::PictureButton(QColor face, QPixmap picture, QWidget *parent)
     , m_picture(std::move(picture))
 {
     setFocusPolicy(Qt::StrongFocus);
-}
-
-bool PictureButton::event(QEvent *event)
-{
-    watchForFocusCues(this, event);
-    return QAbstractButton::event(event);
+    watchForFocusCues(this);
 }
 
 void PictureButton::keyPressEvent(QKeyEvent *event)

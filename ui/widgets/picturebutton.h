@@ -16,7 +16,6 @@ public:
     PictureButton(QColor face, QPixmap picture, QWidget *parent);
 
 protected:
-    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 

@@ -41,9 +41,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    Border m_border;
-    int m_thickness;
     QWidget *m_client;
+    Border m_border;
     Controls m_controls;
 };
 

@@ -10,6 +10,7 @@ from xsession import Failure, log, run, wait_for
 
 MAKER_ADDRESS = "http://www.tornel.example/"
 CONTACT = ("Deslizador v 1.0 diálogo Para realizar preguntas o sugerencias dirigirse a... "
+           "Autor: Julián Tornel Correo electrónico: julian@tornel.example "
            "Visite periódicamente nuestro sitio web en busca de actualizaciones para este "
            "software. Edición especial dedicada a nuestros amigos de Ludoteca")
 

@@ -11,9 +11,14 @@ include(GNUInstallDirs)
 # them from the system, like every other packaged program.
 set_target_properties(Deslizador PROPERTIES INSTALL_RPATH "")
 
-install(TARGETS Deslizador
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-    BUNDLE DESTINATION .)
+# On Windows the program stands alone at the top of its folder.
+if(WIN32)
+    install(TARGETS Deslizador RUNTIME DESTINATION .)
+else()
+    install(TARGETS Deslizador
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        BUNDLE DESTINATION .)
+endif()
 
 if(UNIX AND NOT APPLE)
     # The desktop file's name is the one the program gives Qt (setDesktopFileName), so that
@@ -57,5 +62,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# Windows: Deslizador-1.0-win64.zip, a folder of that name with Deslizador.exe in it.
+if(WIN32)
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME
+        "Deslizador-${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}-win64")
+    set(CPACK_PACKAGING_INSTALL_PREFIX "")
+endif()
 
 include(CPack)

@@ -26,9 +26,9 @@ tests=(
     desktop-file-utils appstream dpkg-dev g++-mingw-w64-x86-64
     # fuzz the number readings: clang with libFuzzer and the sanitizer runtimes
     clang libclang-rt-14-dev
-    # the Windows program played under Wine, its browser stand-in built with MinGW, and its
-    # version record and icon read back from the .exe
-    wine wine64 gcc-mingw-w64-x86-64-posix python3-pefile
+    # the Windows program played under Wine, with Wine's own Windows fonts (MS Sans Serif among
+    # them), its browser stand-in built with MinGW, its version record and icon read back
+    wine wine64 fonts-wine gcc-mingw-w64-x86-64-posix python3-pefile
     # the game heard through a real screen reader: Orca, speaking Spanish with espeak-ng through
     # speech-dispatcher, and the locale definitions its Spanish locale is made from
     orca speech-dispatcher speech-dispatcher-espeak-ng locales

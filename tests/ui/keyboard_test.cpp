@@ -27,13 +27,14 @@ QString walk(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifier
     return names.join(' ');
 }
 
-// Dark dots on the line four pixels inside a button's top edge, where the focus cue runs.
-int cueDots(QWidget *button)
+// Black dots on the line `inset` pixels inside a control's top edge, where its focus cue runs:
+// four inside a button's face, two inside the picture's one-pixel border, one on the banner.
+int cueDots(QWidget *control, int inset = 4)
 {
-    const QImage face = button->grab().toImage();
+    const QImage face = control->grab().toImage();
     int dots = 0;
-    for (int x = 4; x < button->width() - 4; ++x)
-        dots += qGray(face.pixel(x, 4)) < 64;
+    for (int x = inset; x < control->width() - inset; ++x)
+        dots += face.pixel(x, inset) == qRgb(0, 0, 0);
     return dots;
 }
 
@@ -79,19 +80,61 @@ TEST_F(Keyboard, SpaceAndEnterClickAndTheScreenReaderHearsTheNewPlace)
     EXPECT_EQ(form.game().board().text(logic::Text2), "3");
 }
 
-TEST_F(Keyboard, AccessKeysTheContactWindowsLinkAndOk)
+TEST_F(Keyboard, TabGoesFromTheBlankToTheBannerAndOnToTile1AndTheBannerOpensOnSpaceAndEnter)
 {
-    walk({Qt::Key_C}, Qt::AltModifier);
+    using enum Qt::Key;
+    auto *banner = form.findChild<QWidget *>(QStringLiteral("Image1"));
+    click(banner); // the mouse opens the page, and the banner takes no focus from it
+    EXPECT_EQ(recorders.opened.size(), 1U);
+    EXPECT_NE(QApplication::focusWidget(), banner);
+    form.button(16)->setFocus();
+    EXPECT_EQ(walk({Key_Tab, Key_Tab, Key_Backtab, Key_Backtab}),
+              "Image1 Command1 Image1 Command16");
+    walk({Key_Tab});
+    EXPECT_GT(cueDots(banner, 1), 40);
+    walk({Key_Space, Key_Enter, Key_Return});
+    EXPECT_EQ(recorders.opened.size(), 4U);
+    EXPECT_EQ(walk({Key_Left, Key_Down}), "Image1 Image1") << "arrows stay on the banner";
+    QAccessibleInterface *link = QAccessible::queryAccessibleInterface(banner);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    EXPECT_TRUE(link->state().focused);
+}
+
+TEST_F(Keyboard, TheFocusedButtonKeepsTheFocusThroughAShuffleAndTellsItsNewPlace)
+{
+    // Presses of 12, 11, 7 and 6 take tile 6 to place 7; the presses of tile 1 after move nothing.
+    ScriptedRandom mix({11.5 / 15, 10.5 / 15, 6.5 / 15, 5.5 / 15});
+    form.game().setRandomSource(&mix);
+    form.button(6)->setFocus();
+    walk({Qt::Key_M}, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), form.button(6));
+    EXPECT_EQ(form.button(6)->accessibleDescription(), "fila 2, columna 3");
+    EXPECT_EQ(form.button(7)->accessibleDescription(), "fila 3, columna 3");
+}
+
+TEST_F(Keyboard, TheContactWindowIsANamedDialogWhoseOkAndWebAddressTabReaches)
+{
+    using enum Qt::Key;
+    walk({Key_C}, Qt::AltModifier);
     ui::Form7 *contact = program.form7IfLoaded();
     ASSERT_NE(contact, nullptr);
     ASSERT_TRUE(activate(contact));
-    QAccessibleInterface *link = QAccessible::queryAccessibleInterface(
-        contact->findChild<QWidget *>(QStringLiteral("Picture2")));
+    QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(contact);
+    EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+    EXPECT_EQ(dialog->text(QAccessible::Name), "Deslizador v 1.0");
+    auto *address = contact->findChild<QWidget *>(QStringLiteral("Picture2"));
+    QAccessibleInterface *link = QAccessible::queryAccessibleInterface(address);
     EXPECT_EQ(link->role(), QAccessible::Link);
     link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(recorders.opened.size(), 1U);
     ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command1");
-    walk({Qt::Key_Space});
+    EXPECT_EQ(cueDots(address, 2), 0);
+    EXPECT_EQ(walk({Key_Tab}), "Picture2");
+    EXPECT_GT(cueDots(address, 2), 40);
+    walk({Key_Space, Key_Enter});
+    EXPECT_EQ(recorders.opened.size(), 3U);
+    EXPECT_EQ(walk({Key_Tab}), "Command1");
+    walk({Key_Space});
     EXPECT_EQ(program.form7IfLoaded(), nullptr);
     ASSERT_TRUE(activate(&form));
     QSignalSpy finished(&program, &ui::Program::finished);

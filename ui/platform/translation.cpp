@@ -12,8 +12,11 @@ void loadSpanishQtTexts()
     if (loaded)
         return;
     loaded = true;
+    // The Windows program carries Qt's Spanish texts inside it; elsewhere they are the system
+    // Qt's, in its translations folder.
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral("qtbase_es"),
+    if (translator->load(QStringLiteral("qtbase_es"), QStringLiteral(":/translations")) ||
+        translator->load(QStringLiteral("qtbase_es"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     else

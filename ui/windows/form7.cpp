@@ -61,8 +61,14 @@ Form7::Form7()
     // The e-mail address overlaps the foot of the author's name, whose label paints its own
     // background; the address, transparent, goes on top so that both stay readable.
     controls().at("Label6")->raise();
-    // A screen reader meets a dialog named as the heading of its frame.
+    // A screen reader meets a dialog named as the heading of its frame, and reads its lines as it
+    // opens. Orca reads there only lines of three words or more: the author's name and the
+    // address say what they are, so that they are heard too, in their places.
     setAccessibleName(controls().at<Frame>("Frame3")->caption().simplified());
+    controls().at("Label3")->setAccessibleName(QStringLiteral("Autor: ") +
+                                               QString::fromUtf8(identity::authorName));
+    controls().at("Label6")->setAccessibleName(QStringLiteral("Correo electrónico: ") +
+                                               QString::fromUtf8(identity::authorEmail));
     connect(controls().at<PictureButton>("Command1"), &QAbstractButton::clicked, this,
             &Form7::Command1_Click);
 }

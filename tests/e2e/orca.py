@@ -1,0 +1,194 @@
+#!/usr/bin/python3
+"""A shuffled game won by keyboard alone, as a blind player hears it from Debian's Orca."""
+
+import contextlib, os, pathlib, re, subprocess, sys
+
+from board import kind_of
+from play import PARTNER_ADDRESS, start_up
+from solver import NEIGHBOURS, slide, solve
+from xsession import Failure, log, run, wait_for
+
+MAKER_ADDRESS = "http://www.tornel.example/"
+CONTACT = ("Deslizador v 1.0 diálogo Para realizar preguntas o sugerencias dirigirse a... "
+           "Autor: Julián Tornel Correo electrónico: julian@tornel.example "
+           "Visite periódicamente nuestro sitio web en busca de actualizaciones para este "
+           "software. Edición especial dedicada a nuestros amigos de Ludoteca")
+
+
+def place(cell):
+    return f"fila {(cell - 1) // 4 + 1}, columna {(cell - 1) % 4 + 1}"
+
+
+def button(tile):
+    return f"{tile or 'Lugar vacío'} botón de pulsación"
+
+
+class Orca:
+    """Orca in Spanish on a bus of the test's own, its speech going through speech-dispatcher and
+    espeak-ng into a silent sound card (without a sound output it stops at the first key); what
+    it says is read from its debug log, as it writes it."""
+
+    def __init__(self, session):
+        self.session, work = session, pathlib.Path(session.workdir)
+        home, self.log, self.read, self.said = work / "home", work / "orca.log", 0, []
+        config, prefs = home / ".config", home / "orca"
+        for folder in (config / "speech-dispatcher", config / "glib-2.0/settings", prefs,
+                       work / "locale"):
+            folder.mkdir(parents=True)
+        (config / "speech-dispatcher/speechd.conf").write_text(
+            'AudioOutputMethod "alsa"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
+            'DefaultModule espeak-ng\nDefaultLanguage "es"\n')
+        (home / ".asoundrc").write_text("pcm.!default { type null }\n")
+        (config / "glib-2.0/settings/keyfile").write_text(  # a desktop that asks for readers
+            "[org/gnome/desktop/interface]\ntoolkit-accessibility=true\n")
+        (prefs / "orca-customizations.py").write_text(  # its log written line by line
+            "import orca.debug\norca.debug.debugLevel = orca.debug.LEVEL_INFO\n"
+            "orca.debug.debugFile.reconfigure(line_buffering=True)\n")
+        subprocess.run(["localedef", "-i", "es_ES", "-f", "UTF-8", work / "locale/es_ES.UTF-8"],
+                       check=True, capture_output=True)
+        (runtime := work / "run").mkdir(mode=0o700)
+        env = session.env
+        for name in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS",
+                     "QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "LANGUAGE"):
+            env.pop(name, None)
+        env.update(HOME=str(home), XDG_CONFIG_HOME=str(config), XDG_RUNTIME_DIR=str(runtime),
+                   XDG_DATA_HOME=str(home / ".local/share"), XDG_CACHE_HOME=str(home / ".cache"),
+                   GSETTINGS_BACKEND="keyfile", LOCPATH=str(work / "locale"), LANG="es_ES.UTF-8",
+                   LC_ALL="es_ES.UTF-8")
+        read_end, write_end = os.pipe()  # the bus the accessibility bus is started from
+        session.spawn("dbus", ["dbus-daemon", "--session", "--nofork", "--print-address",
+                               write_end], pass_fds=[write_end])
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            env["DBUS_SESSION_BUS_ADDRESS"] = pipe.readline().strip()
+        session.spawn("orca", ["orca", "-d", "braille", "-u", prefs, "--debug-file", self.log])
+        self.hear(["Lector de pantalla activado"], "Orca to start", 60)
+
+    def utterances(self):
+        """Everything said so far, each without the full stop Orca sometimes adds."""
+        with contextlib.suppress(FileNotFoundError), open(self.log, "rb") as f:
+            f.seek(self.read)
+            data = f.read()
+            complete = data[:data.rfind(b"\n") + 1]
+            self.read += len(complete)
+            self.said += [s.rstrip(". ") for s in re.findall(
+                r"^\S+ - SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*(?:\{.*\})?$",
+                complete.decode(errors="replace"), re.M)]
+        return self.said
+
+    def hear(self, lines, what, timeout=20, since=None):
+        """Waits until `lines` have been said in this order after utterance `since` (by default,
+        the last one heard for); returns the utterances between."""
+        start = self.mark if since is None else since
+        def found():
+            said, at = self.utterances(), start
+            for line in lines:
+                at = next((i + 1 for i in range(at, len(said)) if said[i] == line), None)
+                if at is None:
+                    return None
+            return at
+        try:
+            end = wait_for(found, what, timeout, 0.05)
+        except Failure:
+            raise Failure(f"{what}: Orca did not say {lines}; it said {self.said[start:]}")
+        self.mark = end
+        return self.said[start:end]
+
+    mark = 0
+
+    def key(self, keys, lines, what, timeout=20, since=None):
+        """Presses `keys` and waits for Orca to say `lines` after them (or after `since`)."""
+        since = len(self.utterances()) if since is None else since
+        self.session.xdotool(*typed(keys))
+        return self.hear(lines, what, timeout, since)
+
+
+def typed(keys):
+    """xdotool's arguments typing `keys` as a person does, a modifier held around its key."""
+    arguments = []
+    for key in keys:
+        *modifiers, key = key.split("+")
+        arguments += [a for m in modifiers for a in ("keydown", m, "sleep", 0.05)]
+        arguments += ["key", key, "sleep", 0.05]
+        arguments += [a for m in reversed(modifiers) for a in ("keyup", m, "sleep", 0.05)]
+    return arguments
+
+
+def arrows(start, goal):
+    row, column = (goal - 1) // 4 - (start - 1) // 4, (goal - 1) % 4 - (start - 1) % 4
+    return (["Down" if row > 0 else "Up"] * abs(row)
+            + ["Right" if column > 0 else "Left"] * abs(column))
+
+
+def listen(session):
+    """A shuffled game won by keyboard alone, as Orca speaks it to a blind player."""
+    session.open_display()
+    orca = Orca(session)
+    board = start_up(session)
+    orca.hear([" Deslizador marco"], "the board window named when it opens")
+    orca.key(["Tab"], ["Tablero panel", button(1), place(1)], "Tab to tile 1")
+    orca.key(["shift+Tab"], ["Ludoteca enlace", PARTNER_ADDRESS], "Shift+Tab to the banner")
+    orca.key(["shift+Tab"], [button(0), place(16)], "Shift+Tab on to the blank")
+    orca.key(["Tab"], ["Ludoteca enlace"], "Tab from the blank to the banner")
+    session.xdotool(*typed(["Return"]))
+    session.opened_once(PARTNER_ADDRESS)
+    orca.key(["Tab"], [button(1), place(1)], "Tab from the banner back to tile 1")
+
+    orca.key(["alt+m"], [], "Alt+M")
+    layout = wait_for(lambda: (seen := board.read()) != tuple(range(1, 16)) + (0,) and seen,
+                      "the board to change after Alt+M", 15, 0.2)
+    focus = layout.index(1) + 1
+    orca.hear([place(focus)], "tile 1 to tell its place after the shuffle")
+    orca.key(["KP_Enter"], [f"{button(1)} {place(focus)}"], "where am I, after Alt+M")
+
+    blank = layout.index(0) + 1
+    stuck = next(c for c in range(1, 17) if c != blank and c not in NEIGHBOURS[blank])
+    moves, count = solve(layout), 1
+    steps = [(stuck, False)] + [(cell, True) for cell in moves]
+    for number, (cell, moving) in enumerate(steps, 1):
+        if cell != focus:
+            orca.key(arrows(focus, cell), [button(layout[cell - 1]), place(cell)],
+                     f"arrows to cell {cell}")
+            focus = cell
+        blank = layout.index(0) + 1
+        if not moving:  # counted, and nothing said but the key's echo before where am I
+            orca.key(["space"], ["espacio"], "Space on a tile that cannot move")
+            said = orca.key(["KP_Enter"], [f"{button(layout[cell - 1])} {place(cell)}"],
+                            "where am I, after Space on a tile that cannot move",
+                            since=orca.mark)
+            if said[:-1] != ["intro"]:
+                raise Failure(f"after Space on a tile that cannot move, Orca said {said}")
+            continue
+        last = len(orca.utterances())
+        said = orca.key(["space"], [place(blank)], f"move {number} of {len(steps)}")
+        count += 1
+        if [s for s in said[:-1] if s != "espacio"]:
+            raise Failure(f"before the place of move {number}, Orca said {said}")
+        layout, focus = slide(layout, cell), blank
+        if number == len(steps):
+            break
+    orca.hear([f"notificación Felicitaciones. ¡¡¡ Lo lograste !!! en {count} movimientos"],
+              "the win told with its count", since=last)
+    session.wait_gone("congratulations", 10)
+    orca.key(["KP_Enter"], [f"{button(layout[focus - 1])} {place(focus)}"],
+             "where am I, after the win")
+    if len(wins := [s for s in orca.utterances() if "Lo lograste" in s]) != 1:
+        raise Failure(f"the win was told {len(wins)} times: {wins}")
+
+    orca.key(["alt+c"], [CONTACT, "OK botón de pulsación"], "Alt+C")
+    orca.key(["Tab"], ["www.tornel.example enlace", MAKER_ADDRESS], "Tab to the web address")
+    session.xdotool(*typed(["space"]))
+    opened = pathlib.Path(session.workdir, "opened")
+    wait_for(lambda: MAKER_ADDRESS in opened.read_text(), "Space to open the maker's page", 10)
+    orca.key(["Tab"], ["OK botón de pulsación"], "Tab back to OK")
+    session.xdotool(*typed(["space"]))
+    session.wait_gone("contact", 10)
+
+    text = orca.log.read_text(errors="replace")
+    if "bad content sent to speak" in text or "Traceback" in text:
+        raise Failure("Orca was handed something it could not speak; see orca.log")
+    log(f"Orca told {count} moves and the win")
+
+
+if __name__ == "__main__":
+    sys.exit(run(listen, kind_of, display=lambda session: None))

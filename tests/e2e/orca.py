@@ -23,46 +23,52 @@ def button(tile):
     return f"{tile or 'Lugar vacío'} botón de pulsación"
 
 
+# A home of its own: Orca's log at INFO and written line by line, and no refusal to start beside
+# another Orca of the same user (another check's, on its own display and buses); speech-dispatcher
+# speaking Spanish with espeak-ng into a silent sound card (Orca stops at the first key without a
+# sound output); and a desktop that asks programs to serve screen readers.
+HOME_FILES = {
+    "orca/orca-customizations.py": "import __main__, orca.debug\n__main__.otherOrcas = list\n"
+    "orca.debug.debugLevel = orca.debug.LEVEL_INFO\n"
+    "orca.debug.debugFile.reconfigure(line_buffering=True)\n",
+    ".config/speech-dispatcher/speechd.conf": 'AudioOutputMethod "alsa"\nDefaultLanguage "es"\n'
+    'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nDefaultModule espeak-ng\n',
+    ".asoundrc": "pcm.!default { type null }\n",
+    ".config/glib-2.0/settings/keyfile": "[org/gnome/desktop/interface]\n"
+    "toolkit-accessibility=true\n",
+}
+
+
 class Orca:
-    """Orca in Spanish on a bus of the test's own, its speech going through speech-dispatcher and
-    espeak-ng into a silent sound card (without a sound output it stops at the first key); what
-    it says is read from its debug log, as it writes it."""
+    """Orca in Spanish on a session bus of the test's own; what it says is read from its log."""
 
     def __init__(self, session):
         self.session, work = session, pathlib.Path(session.workdir)
         home, self.log, self.read, self.said = work / "home", work / "orca.log", 0, []
-        config, prefs = home / ".config", home / "orca"
-        for folder in (config / "speech-dispatcher", config / "glib-2.0/settings", prefs,
-                       work / "locale"):
-            folder.mkdir(parents=True)
-        (config / "speech-dispatcher/speechd.conf").write_text(
-            'AudioOutputMethod "alsa"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
-            'DefaultModule espeak-ng\nDefaultLanguage "es"\n')
-        (home / ".asoundrc").write_text("pcm.!default { type null }\n")
-        (config / "glib-2.0/settings/keyfile").write_text(  # a desktop that asks for readers
-            "[org/gnome/desktop/interface]\ntoolkit-accessibility=true\n")
-        (prefs / "orca-customizations.py").write_text(  # its log written line by line
-            "import orca.debug\norca.debug.debugLevel = orca.debug.LEVEL_INFO\n"
-            "orca.debug.debugFile.reconfigure(line_buffering=True)\n")
-        subprocess.run(["localedef", "-i", "es_ES", "-f", "UTF-8", work / "locale/es_ES.UTF-8"],
+        for name, text in HOME_FILES.items():
+            (path := home / name).parent.mkdir(parents=True, exist_ok=True)
+            path.write_text(text)
+        (work / "run").mkdir(mode=0o700)
+        subprocess.run(["localedef", "-i", "es_ES", "-f", "UTF-8", work / "es_ES.UTF-8"],
                        check=True, capture_output=True)
-        (runtime := work / "run").mkdir(mode=0o700)
         env = session.env
-        for name in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS",
-                     "QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "LANGUAGE"):
+        for name in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "LANGUAGE",
+                     "QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "XDG_CONFIG_HOME", "XDG_DATA_HOME"):
             env.pop(name, None)
-        env.update(HOME=str(home), XDG_CONFIG_HOME=str(config), XDG_RUNTIME_DIR=str(runtime),
-                   XDG_DATA_HOME=str(home / ".local/share"), XDG_CACHE_HOME=str(home / ".cache"),
-                   GSETTINGS_BACKEND="keyfile", LOCPATH=str(work / "locale"), LANG="es_ES.UTF-8",
-                   LC_ALL="es_ES.UTF-8")
-        read_end, write_end = os.pipe()  # the bus the accessibility bus is started from
+        env.update(HOME=str(home), XDG_RUNTIME_DIR=f"{work}/run", GSETTINGS_BACKEND="keyfile",
+                   LOCPATH=str(work), LANG="es_ES.UTF-8", LC_ALL="es_ES.UTF-8")
+        read_end, write_end = os.pipe()  # the bus that starts the accessibility bus
         session.spawn("dbus", ["dbus-daemon", "--session", "--nofork", "--print-address",
                                write_end], pass_fds=[write_end])
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             env["DBUS_SESSION_BUS_ADDRESS"] = pipe.readline().strip()
-        session.spawn("orca", ["orca", "-d", "braille", "-u", prefs, "--debug-file", self.log])
-        self.hear(["Lector de pantalla activado"], "Orca to start", 60)
+        orca = session.spawn("orca", ["orca", "-d", "braille", "-u", home / "orca",
+                                      "--debug-file", self.log])
+        wait_for(lambda: orca.poll() is not None or self.utterances(), "Orca to speak", 60)
+        if orca.poll() is not None:
+            raise Failure(f"Orca ended as it started, with status {orca.returncode}")
+        self.hear(["Lector de pantalla activado"], "Orca to start")
 
     def utterances(self):
         """Everything said so far, each without the full stop Orca sometimes adds."""

@@ -80,11 +80,16 @@ bool showsFocusCue(const QWidget *widget)
 
 void drawFocusCue(QPainter &p, QRect box)
 {
-    const QBrush dots(Qt::black, Qt::Dense4Pattern);
+    // Each dot inverts the pixel under it, as the classic one does, so that it shows on a light
+    // face and on a dark picture alike.
+    p.save();
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const QBrush dots(Qt::white, Qt::Dense4Pattern);
     p.fillRect(QRect(box.left(), box.top(), box.width(), 1), dots);
     p.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), dots);
-    p.fillRect(QRect(box.left(), box.top(), 1, box.height()), dots);
-    p.fillRect(QRect(box.right(), box.top(), 1, box.height()), dots);
+    p.fillRect(QRect(box.left(), box.top() + 1, 1, box.height() - 2), dots);
+    p.fillRect(QRect(box.right(), box.top() + 1, 1, box.height() - 2), dots);
+    p.restore();
 }
 
 } // namespace ui

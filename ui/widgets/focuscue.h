@@ -19,7 +19,8 @@ void watchForFocusCues(QWidget *widget);
 // Whether `widget` has the focus and its window shows the cues.
 bool showsFocusCue(const QWidget *widget);
 
-// The classic focus rectangle along the lines of `box`: a one-pixel line of every other pixel.
+// The classic focus rectangle along the lines of `box`: a one-pixel line of every other pixel,
+// each inverted.
 void drawFocusCue(QPainter &p, QRect box);
 
 } // namespace ui

@@ -98,6 +98,18 @@ TEST_F(Keyboard, SpaceAndEnterClickAndTheScreenReaderHearsTheNewPlace)
     EXPECT_EQ(form.board().text(logic::Text2), "3");
 }
 
+TEST_F(Keyboard, AScreenReaderMeetsTheBoardsButtonsInTheOrderOfThePlaces)
+{
+    QAccessibleInterface *board =
+        QAccessible::queryAccessibleInterface(form.findChild<QWidget *>(QStringLiteral("Tablero")));
+    ASSERT_EQ(board->childCount(), 16);
+    QStringList names;
+    for (int place = 0; place < 16; ++place)
+        names << board->child(place)->text(QAccessible::Name);
+    EXPECT_EQ(names.join(','), "1,2,3,4,5,6,7,8,9,10,11,12,13,14,Lugar vacío,15");
+    EXPECT_EQ(board->indexOfChild(QAccessible::queryAccessibleInterface(form.button(15))), 15);
+}
+
 TEST_F(Keyboard, TabGoesFromTheBlankToTheBannerAndOnToTile1AndTheBannerOpensOnSpaceAndEnter)
 {
     using enum Qt::Key;

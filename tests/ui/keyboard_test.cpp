@@ -128,18 +128,6 @@ TEST_F(Keyboard, TabGoesFromTheBlankToTheBannerAndOnToTile1AndTheBannerOpensOnSp
     EXPECT_EQ(walk({Key_Left, Key_Down}), "Image1 Image1") << "arrows stay on the banner";
 }
 
-TEST_F(Keyboard, TheFocusedButtonKeepsTheFocusThroughAShuffleAndTellsItsNewPlace)
-{
-    // Presses of 12, 11, 7 and 6 take tile 6 to place 7; the presses of tile 1 after move nothing.
-    ScriptedRandom mix({11.5 / 15, 10.5 / 15, 6.5 / 15, 5.5 / 15});
-    form.setRandomSource(&mix);
-    form.button(6)->setFocus();
-    walk({Qt::Key_M}, Qt::AltModifier);
-    EXPECT_EQ(QApplication::focusWidget(), form.button(6));
-    EXPECT_EQ(form.button(6)->accessibleDescription(), "fila 2, columna 3");
-    EXPECT_EQ(form.button(7)->accessibleDescription(), "fila 3, columna 3");
-}
-
 TEST_F(Keyboard, TabWalksTheContactWindowsOkAndWebAddressWhichSpaceAndEnterOpen)
 {
     using enum Qt::Key;

@@ -71,15 +71,16 @@ class Orca:
         self.hear(["Lector de pantalla activado"], "Orca to start")
 
     def utterances(self):
-        """Everything said so far, each without the full stop Orca sometimes adds."""
+        """Everything said so far, each on one line and without the full stop Orca may add."""
         with contextlib.suppress(FileNotFoundError), open(self.log, "rb") as f:
             f.seek(self.read)
             data = f.read()
             complete = data[:data.rfind(b"\n") + 1]
             self.read += len(complete)
             text = complete.decode(errors="replace")
-            self.said += [s.rstrip(". ") for s in re.findall(
-                r"^\S+ - SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*(?:\{.*\})?$", text, re.M)]
+            self.said += [" ".join(s.split()).rstrip(". ") for s in re.findall(  # lines joined
+                r"^\S+ - SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*(?:\{[^\n]*\})?$", text,
+                re.M | re.S)]
             self.locus = ([self.locus] + re.findall(r"EVENT MANAGER: locusOfFocus: (.*?) active",
                                                     text))[-1]
             self.pressed += re.findall(r"^\^{5} PROCESS ATSPI_KEY_PRESSED_EVENT: '(.*?)'", text, re.M)
@@ -146,13 +147,19 @@ def listen(session):
     session.open_display()
     orca = Orca(session)
     board = start_up(session)
-    orca.hear([" Deslizador marco"], "the board window named when it opens")
+    orca.hear(["Deslizador marco"], "the board window named when it opens")
     orca.key(["Tab"], ["Tablero panel", button(1), place(1)], "Tab to tile 1")
     orca.key(["shift+Tab"], ["Ludoteca enlace", PARTNER_ADDRESS], "Shift+Tab to the banner")
     orca.key(["shift+Tab"], [button(0), place(16)], "Shift+Tab on to the blank")
     orca.key(["Tab"], ["Ludoteca enlace"], "Tab from the blank to the banner")
     orca.type(["Return"])
     session.opened_once(PARTNER_ADDRESS)
+    (fail := pathlib.Path(session.workdir, "fail")).touch()  # the page will not open
+    said = orca.key(["Return"], ["Aceptar botón de pulsación"], "the opener's error message")
+    if not [s for s in said if f"No se pudo abrir la página {PARTNER_ADDRESS}" in s]:
+        raise Failure(f"the failed opener's message was heard as {said}")
+    fail.unlink()
+    orca.key(["space"], ["Ludoteca enlace"], "Aceptar, and back on the banner")
     orca.key(["Tab"], [button(1), place(1)], "Tab from the banner back to tile 1")
 
     orca.key(["alt+m"], [], "Alt+M")
@@ -184,8 +191,6 @@ def listen(session):
         if [s for s in said[:-1] if s != "espacio"]:
             raise Failure(f"before the place of move {number}, Orca said {said}")
         layout, focus = slide(layout, cell), blank
-        if number == len(steps):
-            break
     orca.hear([f"notificación Felicitaciones. ¡¡¡ Lo lograste !!! en {count} movimientos"],
               "the win told with its count", since=last)
     session.wait_gone("congratulations", 10)

@@ -31,6 +31,8 @@ def wait_for(predicate, what, timeout, interval=0.05):
 
 
 class Session:
+    centring_slack = 1  # pixels either way of the screen's middle, for rounding
+
     def __init__(self, executable, workdir, shots, kind_of):
         self.executable, self.workdir, self.shots = executable, workdir, shots
         self.kind_of, self.processes, self.process = kind_of, [], None
@@ -124,7 +126,8 @@ class Session:
         left, right, top, bottom = map(int, re.findall(r"\d+", text.partition("=")[2]) or "0000")
         box = (window.x - left, window.y - top, window.x + window.width + right,
                window.y + window.height + bottom)
-        if abs(box[0] + box[2] - SCREEN[0]) > 1 or abs(box[1] + box[3] - SCREEN[1]) > 1:
+        if max(abs(box[0] + box[2] - SCREEN[0]), abs(box[1] + box[3] - SCREEN[1])) > \
+                2 * self.centring_slack:
             raise Failure(f"{window} is not centred: framed at {box}")
         if name:
             (image or self.screenshot()).crop(box).save(f"{self.shots}/{name}")

@@ -16,14 +16,12 @@ tests=(
     # the suites and the benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     # a display and a window manager for the played-through check, and tools for it
-    xvfb xauth openbox xdotool x11-utils imagemagick binutils-mingw-w64-x86-64 python3-pil
-    python3-xlib
+    xvfb xauth openbox xdotool x11-utils imagemagick python3-pil python3-xlib
     tesseract-ocr tesseract-ocr-spa
     # a real accessibility bus and a screen reader's view of the game; a Wayland compositor
     dbus-daemon at-spi2-core python3-pyatspi weston
-    # package: the menu entry and metainfo validators, the .deb's library dependencies, and the
-    # MinGW-w64 cross compiler that keeps the Windows-only code building
-    desktop-file-utils appstream dpkg-dev g++-mingw-w64-x86-64
+    # package: the menu entry and metainfo validators, the .deb's library dependencies
+    desktop-file-utils appstream dpkg-dev
     # fuzz the number readings: clang with libFuzzer and the sanitizer runtimes
     clang libclang-rt-14-dev
     # the Windows program played under Wine, with Wine's own Windows fonts (MS Sans Serif among

@@ -44,7 +44,7 @@ class Orca:
 
     def __init__(self, session):
         self.session, work = session, pathlib.Path(session.workdir)
-        home, self.log, self.read, self.said = work / "home", work / "orca.log", 0, []
+        home, self.log, self.read, self.said = work / "home", work / "orca-debug.log", 0, []
         for name, text in HOME_FILES.items():
             (path := home / name).parent.mkdir(parents=True, exist_ok=True)
             path.write_text(text)
@@ -207,9 +207,10 @@ def listen(session):
     orca.type(["space"])
     session.wait_gone("contact", 10)
 
-    text = orca.log.read_text(errors="replace")
-    if "bad content sent to speak" in text or "Traceback" in text:
-        raise Failure("Orca was handed something it could not speak; see orca.log")
+    text = "".join(pathlib.Path(session.workdir, name).read_text(errors="replace")
+                   for name in ("orca-debug.log", "orca.log"))  # its log and its errors
+    if "bad content sent to speak" in text or "IndexError" in text:
+        raise Failure("Orca was handed something it could not speak; see orca-debug.log")
     log(f"Orca told {count} moves and the win")
 
 

@@ -31,6 +31,8 @@ def wait_for(predicate, what, timeout, interval=0.05):
 
 
 class Session:
+    centring_slack = 1  # pixels either way of the screen's middle, for rounding
+
     def __init__(self, executable, workdir, shots, kind_of):
         self.executable, self.workdir, self.shots = executable, workdir, shots
         self.kind_of, self.processes, self.process = kind_of, [], None
@@ -74,13 +76,10 @@ class Session:
             f"#!/bin/sh\nprintf '%s\\n' \"$*\" >> '{self.workdir}/opened'\n"
             f"[ -e '{self.workdir}/fail' ] && exit 4\nexec sleep 60\n")
         opener.chmod(0o755)
-        # libdbus's, (Qt's, through it) libwayland's, and Mesa's EGL driver's, which Qt's Wayland
-        # plugin loads and which is gone by the end: its stack is known only when unwound slowly.
-        supp = bindir.parent / "lsan.supp"
-        supp.write_text("leak:libdbus-1.so\nleak:libwayland-client.so\nleak:libEGL_mesa.so\n")
+        supp = bindir.parent / "lsan.supp"  # libdbus's and (Qt's, through it) libwayland's
+        supp.write_text("leak:libdbus-1.so\nleak:libwayland-client.so\n")
         env = dict(self.env, PATH=f"{bindir}:" + self.env.get("PATH", "/usr/bin:/bin"),
-                   LSAN_OPTIONS=f"suppressions={supp}:print_suppressions=0:"
-                   "fast_unwind_on_malloc=0", **env)
+                   LSAN_OPTIONS=f"suppressions={supp}:print_suppressions=0", **env)
         self.process = self.spawn("program", [self.executable], env)
 
     def opened_once(self, address):  # a second start, if any, has had 1.5 s to show
@@ -127,7 +126,8 @@ class Session:
         left, right, top, bottom = map(int, re.findall(r"\d+", text.partition("=")[2]) or "0000")
         box = (window.x - left, window.y - top, window.x + window.width + right,
                window.y + window.height + bottom)
-        if abs(box[0] + box[2] - SCREEN[0]) > 1 or abs(box[1] + box[3] - SCREEN[1]) > 1:
+        if max(abs(box[0] + box[2] - SCREEN[0]), abs(box[1] + box[3] - SCREEN[1])) > \
+                2 * self.centring_slack:
             raise Failure(f"{window} is not centred: framed at {box}")
         if name:
             (image or self.screenshot()).crop(box).save(f"{self.shots}/{name}")

@@ -12,6 +12,7 @@ import os, pathlib, shutil, subprocess, sys, time, zipfile
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 from board import CONTACT_OK, kind_of  # noqa: E402
 from play import open_contact, solve_by_clicks, start_up  # noqa: E402
+from solver import HOME  # noqa: E402
 from xsession import Failure, Session, log, run, wait_for  # noqa: E402
 
 HERE = pathlib.Path(__file__).resolve().parent
@@ -23,6 +24,10 @@ SHOW_MAXIMIZED, USE_SHOW_WINDOW = 3, 1
 
 class WineSession(Session):
     """The game as `wine Deslizador.exe`, in a Wine prefix of its own with the stand-in browser."""
+
+    # The game centres a window with the frame Windows would draw (Wine's idea of its caption and
+    # borders); openbox draws its own, some pixels higher or lower.
+    centring_slack = 6
 
     def prepare(self, standin):
         self.env.update(WINEPREFIX=f"{self.workdir}/prefix", WINEDEBUG="-all",
@@ -62,8 +67,7 @@ def play(session):
     """Deslizador.exe under Wine, played as a person plays it."""
     board = start_up(session)
     session.key_on(board.window, "alt+m")
-    board_home = board.read()
-    wait_for(lambda: board.read() != board_home, "the board to change after Alt+M", 15, 0.2)
+    wait_for(lambda: board.read() != HOME, "the board to change after Alt+M", 15, 0.2)
     session.park_pointer()
     session.centred(board.window, "board-wine.png")
     solve_by_clicks(session, board)
@@ -85,8 +89,8 @@ def play(session):
     box = wait_for(lambda: error_box(session), "the message that the browser did not start", 15)
     image = session.screenshot().crop((box.x, box.y, box.x + box.width, box.y + box.height))
     image.resize((image.width * 3, image.height * 3)).save(shot := f"{session.workdir}/box.png")
-    text = " ".join(subprocess.run(["tesseract", shot, "stdout", "-l", "spa"], capture_output=True,
-                                   text=True, check=True).stdout.split())
+    text = " ".join(subprocess.run(["tesseract", shot, "stdout", "-l", "spa", "--psm", "11"],
+                                   capture_output=True, text=True, check=True).stdout.split())
     log(f"the message reads: {text}")
     for words in ("No se pudo abrir la página", "Windows no pudo iniciar", "El juego sigue",
                   "Aceptar"):

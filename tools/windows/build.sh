@@ -143,7 +143,7 @@ cmake --build "$out" --parallel "$(nproc)"
 (cd "$out" && cpack -G ZIP >/dev/null)
 
 # A Windows 10 or 11 player gets the .exe alone: it may import Windows' own DLLs only.
-exe=$out/ui/Deslizador.exe
+exe=$out/Deslizador.exe
 allowed='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|imm32|winmm|ws2_32|uxtheme|dwmapi|version|shlwapi|uuid|setupapi|netapi32|userenv|wtsapi32|mpr|authz|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+|d3d9|d3d11|d3d12|dxgi|dwrite|d2d1|comctl32|rpcrt4|crypt32|bcrypt|secur32|iphlpapi|winspool\.drv|msimg32|combase|shcore|dxva2|cfgmgr32|powrprof)\.dll$'
 imports=$($tool-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p')
 bad=$(printf '%s\n' "$imports" | tr 'A-Z' 'a-z' | grep -Ev "$allowed" || true)

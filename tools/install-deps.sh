@@ -19,7 +19,7 @@ tests=(
     xvfb xauth openbox xdotool x11-utils imagemagick python3-pil python3-xlib
     tesseract-ocr tesseract-ocr-spa
     # a real accessibility bus and a screen reader's view of the game; a Wayland compositor
-    dbus-daemon at-spi2-core python3-pyatspi weston
+    dbus-daemon at-spi2-core weston
     # package: the menu entry and metainfo validators, the .deb's library dependencies
     desktop-file-utils appstream dpkg-dev
     # fuzz the number readings: clang with libFuzzer and the sanitizer runtimes

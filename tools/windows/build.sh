@@ -19,7 +19,7 @@ log() { printf '%s\n' "build.sh: $*" >&2; }
 SUDO=
 [ "$(id -u)" -eq 0 ] || SUDO=sudo
 "$src/tools/install-deps.sh" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
-    binutils-mingw-w64-x86-64 ninja-build dpkg-dev zstd qt6-translations-l10n
+    binutils-mingw-w64-x86-64 ninja-build dpkg-dev qt6-translations-l10n python3-pefile
 
 # Qt's sources come from the machine's own Debian archive: a deb-src entry is added beside each
 # deb entry that lacks one, with the same addresses, suites, components and keys.
@@ -142,10 +142,8 @@ cmake -S "$src" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$out" --parallel "$(nproc)"
 (cd "$out" && cpack -G ZIP >/dev/null)
 
-# A Windows 10 or 11 player gets the .exe alone: it may import Windows' own DLLs only.
-exe=$out/Deslizador.exe
-allowed='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|imm32|winmm|ws2_32|uxtheme|dwmapi|version|shlwapi|uuid|setupapi|netapi32|userenv|wtsapi32|mpr|authz|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+|d3d9|d3d11|d3d12|dxgi|dwrite|d2d1|comctl32|rpcrt4|crypt32|bcrypt|secur32|iphlpapi|winspool\.drv|msimg32|combase|shcore|dxva2|cfgmgr32|powrprof)\.dll$'
-imports=$($tool-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p')
-bad=$(printf '%s\n' "$imports" | tr 'A-Z' 'a-z' | grep -Ev "$allowed" || true)
-[ -z "$bad" ] || { log "Deslizador.exe imports DLLs that Windows does not have: $bad"; exit 1; }
+# A Windows 10 or 11 player gets the .exe alone: its version record and icon must be the game's,
+# and it may import Windows' own DLLs only.
+/usr/bin/python3 "$src/tools/windows/check_exe.py" "$out"/Deslizador-*-win64.zip \
+    "$src/assets/icono.ico" || { log "the Windows program is not as it must be"; exit 1; }
 log "made $(ls "$out"/Deslizador-*-win64.zip)"

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The zip a player gets, and the Deslizador.exe in it read back as Windows reads it: its version
-record, its icon, the DLLs it needs.
+record, its icon, the DLLs it needs. tools/windows/build.sh fails on what it finds; the windows
+tests run it too.
 
 argv: <Deslizador-*-win64.zip> <the game's .ico>. Exits 77 (skipped) when the Windows program has
 not been built."""

@@ -70,10 +70,10 @@ host_qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null |
 compiler_version=$($tool-g++-posix --version | head -n 1)
 
 # The smallest Qt that the game needs: Core, Gui and Widgets, the Windows platform, the GIF,
-# JPEG and ICO readers, with the third-party libraries Qt bundles. OpenGL stays: Qt 6.4's Windows
-# platform does not build without it (and loads opengl32.dll only when asked). DirectWrite 3 goes with
-# Direct2D (without it the Windows platform still refers to the DirectWrite font database);
-# Debian's sources leave out wintab, which tablet events need.
+# JPEG and ICO readers, with the third-party libraries Qt bundles. OpenGL stays: Qt 6.4's
+# Windows platform does not build without it (it loads opengl32.dll only when asked).
+# DirectWrite 3 goes with Direct2D (without it the Windows platform still refers to the
+# DirectWrite font database); Debian's sources leave out wintab, which tablet events need.
 qt_flags=(
     -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF
     -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF

@@ -103,7 +103,7 @@ key=$(printf '%s\n' "$qt_source_version" "$compiler_version" "${qt_flags[@]}" "$
 prefix=$cache/qt-${qt_source_version%%+*}-win64-$key
 
 if [ ! -f "$prefix/.complete" ]; then
-    log "building Qt $qt_source_version for Windows into $prefix (once: 15 to 30 minutes on two cores)"
+    log "building Qt $qt_source_version for Windows into $prefix (once: 15 to 35 minutes)"
     # The build tree is kept until Qt is installed, so that a build cut short goes on from where
     # it stopped; trees of other keys are gone.
     work=$cache/work-$key

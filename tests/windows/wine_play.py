@@ -4,8 +4,8 @@ board, a shuffle solved to the congratulations, the contact window, both web pag
 a stand-in browser at the fixed path, a missing browser reported in Spanish, Alt+S.
 
 argv: <Deslizador-*-win64.zip> <work dir> <docs>; DESLIZADOR_UPDATE_SCREENSHOTS=1 puts the board's
-screenshot there on a pass. The program is played as a
-player gets it, unzipped. Exits 77 (skipped) when the Windows program has not been built."""
+screenshot there on a pass. The program is played as a player gets it, unzipped. Exits 77
+(skipped) when the Windows program has not been built."""
 
 import os, pathlib, shutil, subprocess, sys, time, zipfile
 
@@ -22,6 +22,14 @@ WEB_PICTURE = (80 + 208 // 2, 203 + 32 // 2)  # the contact window's web address
 SHOW_MAXIMIZED, USE_SHOW_WINDOW = 3, 1
 
 
+def new_wine_prefix(session):
+    """A Wine prefix of the session's own, made ready before the game starts in it."""
+    session.env.update(WINEPREFIX=f"{session.workdir}/prefix", WINEDEBUG="-all",
+                       WINEDLLOVERRIDES="mscoree,mshtml=")  # no .NET or HTML engine to offer
+    session.output("wineboot", "--init")
+    session.output("wineserver", "-w")
+
+
 class WineSession(Session):
     """The game as `wine Deslizador.exe`, in a Wine prefix of its own with the stand-in browser."""
 
@@ -30,9 +38,7 @@ class WineSession(Session):
     centring_slack = 6
 
     def prepare(self, standin):
-        self.env.update(WINEPREFIX=f"{self.workdir}/prefix", WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml=")  # no .NET or HTML engine to offer
-        self.output("wineboot", "--init")
+        new_wine_prefix(self)
         self.browser_dir = pathlib.Path(
             self.env["WINEPREFIX"], "drive_c", *BROWSER[3:].split("\\")[:-1])
         self.browser_dir.mkdir(parents=True)

@@ -11,8 +11,10 @@ first start takes beyond the others is Wine's own first use of a prefix."""
 import os, shutil, statistics, sys, tempfile, time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
+for tests in ("e2e", "windows"):
+    sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", tests))
 from board import BOARD_CLIENT, CELL, INSET, ORIGIN, kind_of  # noqa: E402
+from wine_play import new_wine_prefix  # noqa: E402
 from xsession import Session, wait_for  # noqa: E402
 
 
@@ -35,13 +37,10 @@ def main():
                           os.path.join(HERE, "..", "..", "build-win64", "Deslizador.exe"))
     work = tempfile.mkdtemp(prefix="deslizador-wine-")
     session = Session("wine", work, work, kind_of)
-    session.env.update(WINEPREFIX=f"{work}/prefix", WINEDEBUG="-all",
-                       WINEDLLOVERRIDES="mscoree,mshtml=")
     times = []
     try:
         session.open_display()
-        session.output("wineboot", "--init")
-        session.output("wineserver", "-w")
+        new_wine_prefix(session)
         for run in range(runs):
             start, marks = time.monotonic(), []
             session.process = session.spawn("program", ["wine", exe])

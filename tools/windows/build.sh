@@ -2,41 +2,51 @@
 # Makes the Windows program: Deslizador-<version>-win64.zip, one Deslizador.exe that runs on
 # Windows 10 and 11 with nothing beside it.
 #
-#   tools/windows/build.sh [build dir]        default: build-win64/
+#   tools/windows/build.sh [--prepare-only] [build dir]        default: build-win64/
 #
 # Qt for Windows is built once from Debian's own qtbase sources (with Debian's patches) as a
 # small static library set for MinGW-w64, and kept in ~/.cache/deslizador/ (or
-# $DESLIZADOR_CACHE) under a key made of the Qt source version, the compiler version and the
-# configure flags; a later run with the same key reuses it. The host's Qt tools (moc, rcc, uic)
-# serve the cross build, so the host Qt must be of the same version.
+# $DESLIZADOR_CACHE) under a key made of the Qt source version, the versions of the packages
+# that build it, the configure flags and the toolchain; a later run with the same key reuses it,
+# and the prefixes of other keys are removed. The host's Qt tools (moc, rcc, uic) serve the cross
+# build, so the host Qt must be of the same version.
+#
+# Nothing outside the cache and the build folder is written (but the packages installed): Qt's
+# sources are fetched through an apt configuration of the script's own under the cache. With
+# --prepare-only the script stops where Qt's configure would start, having fetched and unpacked
+# the sources; $DESLIZADOR_QT_SOURCES may name a folder of source archives fetched before, which
+# apt takes instead of downloading them again when their checksums match.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/../.." && pwd)
+prepare_only=0
+if [ "${1:-}" = --prepare-only ]; then
+    prepare_only=1
+    shift
+fi
 out=$(realpath -m "${1:-$src/build-win64}")
-cache=${DESLIZADOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/deslizador}
+cache=$(realpath -m "${DESLIZADOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/deslizador}")
 tool=x86_64-w64-mingw32
 log() { printf '%s\n' "build.sh: $*" >&2; }
 
-SUDO=
-[ "$(id -u)" -eq 0 ] || SUDO=sudo
-"$src/tools/install-deps.sh" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
-    binutils-mingw-w64-x86-64 ninja-build dpkg-dev qt6-translations-l10n python3-pefile
+# What builds Qt: its version is part of the cache key, so an upgraded compiler, runtime or
+# build tool builds Qt anew instead of linking against objects it did not make.
+qt_builders=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+    binutils-mingw-w64-x86-64 cmake ninja-build)
+"$src/tools/install-deps.sh" "${qt_builders[@]}" dpkg-dev qt6-translations-l10n python3-pefile
+mkdir -p "$cache"
 
-# Qt's sources come from the machine's own Debian archive: a deb-src entry is added beside each
-# deb entry that lacks one, with the same addresses, suites, components and keys.
-has_sources() { apt-get source --print-uris qt6-base 2>/dev/null | grep -q "qt6-base_.*\.dsc"; }
-if ! has_sources; then
-    log "adding source entries for the machine's Debian archives"
-    list=/etc/apt/sources.list.d/deslizador-deb-src
-    tmp=$(mktemp -d)
-    /usr/bin/python3 - "$tmp" <<'PY'
+# Qt's sources come from the machine's own archives, read through a configuration of our own:
+# a deb-src entry for each enabled deb entry (same addresses, suites, components and keys), and
+# lists and archives folders under the cache; /etc/apt and the system's lists stay as they are.
+apt_dir=$cache/apt
+mkdir -p "$apt_dir/lists/partial" "$apt_dir/archives/partial" "$apt_dir/cache" \
+    "$apt_dir/sources.list.d"
+/usr/bin/python3 - "$apt_dir/sources.list" "$apt_dir/sources.list.d/deb-src.sources" <<'PY'
 import glob, re, sys
-out = sys.argv[1]
 stanzas, lines = [], []
 for name in sorted(glob.glob("/etc/apt/sources.list.d/*.sources")):
-    if "deslizador-deb-src" in name:
-        continue
     for stanza in re.split(r"\n\s*\n", open(name).read()):
-        fields = [l for l in stanza.splitlines() if l and not l.startswith("#")]
+        fields = [l for l in stanza.splitlines() if l.strip() and not l.lstrip().startswith("#")]
         types = next((l.split(":", 1)[1].split() for l in fields if l.startswith("Types:")), [])
         if "deb" in types and not any(re.match(r"Enabled:\s*no", l) for l in fields):
             stanzas.append("\n".join("Types: deb-src" if l.startswith("Types:") else l
@@ -48,26 +58,35 @@ for name in ["/etc/apt/sources.list"] + sorted(glob.glob("/etc/apt/sources.list.
         continue
     lines += [re.sub(r"^\s*deb\s", "deb-src ", l) for l in text.splitlines()
               if re.match(r"^\s*deb\s", l)]
-if stanzas:
-    open(out + "/a.sources", "w").write("\n\n".join(stanzas) + "\n")
-if lines:
-    open(out + "/a.list", "w").write("\n".join(lines) + "\n")
+open(sys.argv[1], "w").write("".join(l + "\n" for l in lines))
+open(sys.argv[2], "w").write("\n\n".join(stanzas) + ("\n" if stanzas else ""))
 PY
-    [ -f "$tmp/a.sources" ] && $SUDO install -m 644 "$tmp/a.sources" "$list.sources"
-    [ -f "$tmp/a.list" ] && $SUDO install -m 644 "$tmp/a.list" "$list.list"
-    rm -rf "$tmp"
-    $SUDO apt-get update -qq
-    has_sources || { log "no source package qt6-base in the machine's archives"; exit 1; }
+apt_options=(
+    -o "Dir::Etc::SourceList=$apt_dir/sources.list"
+    -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+    -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache"
+    -o "Dir::Cache::Archives=$apt_dir/archives" -o "Debug::NoLocking=true"
+)
+# As root apt downloads as its own user, who cannot enter a private cache folder; the files it
+# fetches are checked against the archive's signed indexes all the same.
+[ "$(id -u)" -ne 0 ] || apt_options+=(-o "APT::Sandbox::User=root")
+source_uris() { apt-get "${apt_options[@]}" source --print-uris qt6-base 2>/dev/null; }
+if ! source_uris | grep -q "qt6-base_.*\.dsc"; then
+    log "reading the source indexes of the machine's archives into $apt_dir"
+    # An archive that has no sources, or that cannot be reached, only warns here: what counts is
+    # whether qtbase's sources were found.
+    apt-get "${apt_options[@]}" update -qq || log "some source indexes could not be read"
+    source_uris | grep -q "qt6-base_.*\.dsc" ||
+        { log "no source package qt6-base in the machine's archives"; exit 1; }
 fi
 
-qt_source_version=$(apt-get source --print-uris qt6-base 2>/dev/null |
-    sed -n "s/.*qt6-base_\([^ ]*\)\.dsc.*/\1/p" | head -n 1)
+qt_source_version=$(source_uris | sed -n "s/.*qt6-base_\([^ ]*\)\.dsc.*/\1/p" | head -n 1)
 host_qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null || true)
 [ "${qt_source_version%%+*}" = "${host_qt_version%%+*}" ] || {
     log "the host's Qt tools ($host_qt_version) and Qt's sources ($qt_source_version) differ"
     exit 1
 }
-compiler_version=$($tool-g++-posix --version | head -n 1)
+builder_versions=$(dpkg-query -W -f='${Package} ${Version}\n' "${qt_builders[@]}")
 
 # The smallest Qt that the game needs: Core, Gui and Widgets, the Windows platform, the GIF,
 # JPEG and ICO readers, with the third-party libraries Qt bundles. OpenGL stays: Qt 6.4's
@@ -98,29 +117,61 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 TOOLCHAIN
 )
-key=$(printf '%s\n' "$qt_source_version" "$compiler_version" "${qt_flags[@]}" "$toolchain_text" |
+key=$(printf '%s\n' "$qt_source_version" "$builder_versions" "${qt_flags[@]}" "$toolchain_text" |
     sha256sum | cut -c1-12)
 prefix=$cache/qt-${qt_source_version%%+*}-win64-$key
+work=$cache/work-$key
+qtsrc=$cache/qt6-base-$qt_source_version
+
+# Prefixes, build trees and sources of other keys are of no more use.
+find "$cache" -mindepth 1 -maxdepth 1 \( -name 'qt-*-win64-*' ! -name "${prefix##*/}" -o \
+    -name 'work-*' ! -name "work-$key" -o -name 'qt6-base-*' ! -name "${qtsrc##*/}" -o \
+    -name 'unpack.*' \) -exec rm -rf {} +
+
+# The sources are unpacked (dpkg-source applies Debian's patch series) into a folder of their
+# own, and take their place only when every patch of the series is applied: a run cut short
+# leaves nothing that a later run could take for whole.
+applied_all() { # source tree
+    [ -f "$1/debian/patches/series" ] && [ -f "$1/.pc/applied-patches" ] &&
+        [ "$(sed -e 's/#.*//' -e 's/[[:space:]]*$//' -e '/^$/d' "$1/debian/patches/series" |
+            awk '{print $1}')" = "$(sed '/^$/d' "$1/.pc/applied-patches")" ]
+}
+if [ ! -f "$prefix/.complete" ] && ! applied_all "$qtsrc"; then
+    rm -rf "$qtsrc"
+    downloads=$cache/sources
+    mkdir -p "$downloads"
+    if [ -n "${DESLIZADOR_QT_SOURCES:-}" ]; then
+        for f in $(source_uris | sed -n "s/^'[^']*' \([^ ]*\) .*/\1/p"); do
+            [ -f "$DESLIZADOR_QT_SOURCES/$f" ] && [ ! -f "$downloads/$f" ] &&
+                cp "$DESLIZADOR_QT_SOURCES/$f" "$downloads/$f"
+        done
+    fi
+    log "fetching qt6-base $qt_source_version's sources into $downloads"
+    (cd "$downloads" && apt-get "${apt_options[@]}" source -qq --download-only qt6-base >/dev/null)
+    find "$downloads" -mindepth 1 -maxdepth 1 ! -name "qt6-base_${qt_source_version%%-*}*" \
+        -exec rm -rf {} +
+    unpack=$(mktemp -d "$cache/unpack.XXXXXX")
+    trap 'rm -rf "$unpack"' EXIT
+    dpkg-source -x "$downloads/qt6-base_${qt_source_version#*:}.dsc" \
+        "$unpack/src" >"$unpack/dpkg-source.log" 2>&1 ||
+        { tail -n 20 "$unpack/dpkg-source.log"; exit 1; }
+    applied_all "$unpack/src" || { log "Debian's patches were not all applied to qtbase"; exit 1; }
+    mv "$unpack/src" "$qtsrc"
+    rm -rf "$unpack"
+    trap - EXIT
+fi
+
+if [ "$prepare_only" = 1 ]; then
+    log "prepared: qtbase $qt_source_version in $qtsrc, Qt to be built into $prefix"
+    exit 0
+fi
 
 if [ ! -f "$prefix/.complete" ]; then
     log "building Qt $qt_source_version for Windows into $prefix (once: 15 to 35 minutes)"
     # The build tree is kept until Qt is installed, so that a build cut short goes on from where
-    # it stopped; trees of other keys are gone.
-    work=$cache/work-$key
-    find "$cache" -mindepth 1 -maxdepth 1 -name 'work-*' ! -name "work-$key" -exec rm -rf {} +
+    # it stopped.
     rm -rf "$prefix" && mkdir -p "$prefix" "$work"
     printf '%s\n' "$toolchain_text" >"$prefix/toolchain-mingw64.cmake"
-    chmod 755 "$work" # apt's own user fetches the sources into it
-    # dpkg-source unpacks the sources and applies Debian's patch series.
-    qtsrc=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
-    if [ -z "$qtsrc" ]; then
-        (cd "$work" && apt-get source -qq qt6-base >/dev/null)
-        qtsrc=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
-    fi
-    [ -f "$qtsrc/debian/patches/series" ] && grep -q . "$qtsrc/.pc/applied-patches" || {
-        log "Debian's patches were not applied to $qtsrc"
-        exit 1
-    }
     cmake -S "$qtsrc" -B "$work/build" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$prefix/toolchain-mingw64.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
@@ -128,7 +179,7 @@ if [ ! -f "$prefix/.complete" ]; then
     cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 ||
         { tail -n 60 "$work/build.log"; exit 1; }
     cmake --install "$work/build" >/dev/null
-    printf '%s\n' "$qt_source_version" "$compiler_version" >"$prefix/.complete"
+    printf '%s\n' "$qt_source_version" "$builder_versions" >"$prefix/.complete"
     rm -rf "$work"
 fi
 
@@ -140,10 +191,14 @@ cmake -S "$src" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DDESLIZADOR_QT_TRANSLATIONS=/usr/share/qt6/translations \
     -DBUILD_TESTING=OFF -DDESLIZADOR_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$out" --parallel "$(nproc)"
+# The zip of an earlier run goes first, so that the one checked and reported is this run's.
+rm -f "$out"/Deslizador-*-win64.zip
 (cd "$out" && cpack -G ZIP >/dev/null)
+zips=("$out"/Deslizador-*-win64.zip)
+[ ${#zips[@]} -eq 1 ] && [ -f "${zips[0]}" ] || { log "CPack made no zip in $out"; exit 1; }
 
 # A Windows 10 or 11 player gets the .exe alone: its version record and icon must be the game's,
 # and it may import Windows' own DLLs only.
-/usr/bin/python3 "$src/tools/windows/check_exe.py" "$out"/Deslizador-*-win64.zip \
-    "$src/assets/icono.ico" || { log "the Windows program is not as it must be"; exit 1; }
-log "made $(ls "$out"/Deslizador-*-win64.zip)"
+/usr/bin/python3 "$src/tools/windows/check_exe.py" "${zips[0]}" "$src/assets/icono.ico" ||
+    { log "the Windows program is not as it must be"; exit 1; }
+log "made ${zips[0]}"

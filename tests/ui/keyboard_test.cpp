@@ -51,7 +51,8 @@ TEST_F(Keyboard, TabWalksTheButtonsArrowsGoToNeighboursAndTheCueShowsAfterTheKey
     using enum Qt::Key;
     const QImage plain9 = form.button(9)->grab().toImage(),
                  plain11 = form.button(11)->grab().toImage();
-    click(form.button(9)); // a click focuses the button, but shows no cue
+    click(form.button(9)); // a click focuses the button, but shows no cue, nor do keys that
+    walk({Key_A, Key_Space, Key_Return, Key_Escape}); // press it or move nothing
     EXPECT_EQ(cueDots(form.button(9), 4, plain9), 0);
     EXPECT_EQ(walk({Key_Tab, Key_Tab}), "Command10 Command11");
     EXPECT_GT(cueDots(form.button(11), 4, plain11), 10);

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <csignal>
 
@@ -25,12 +26,16 @@ protected:
 };
 
 // Both shown windows go by their own precise timers (driven here through the real ones,
-// shortened): the splash after 3 s, showing the board; the congratulations, which cannot be
-// closed earlier, after 5 s.
+// shortened): the splash after 3 s, showing the board; the congratulations after 5 s. Neither
+// can be closed earlier: a close request from the window system (the window manager's close,
+// Alt+F4) is refused.
 TEST_F(Windows, SplashAndCongratulationsGoByTheirTimers)
 {
     QTimer *timer = program.showSplash().timer();
     EXPECT_EQ(std::pair(timer->interval(), timer->timerType()), std::pair(3000, Qt::PreciseTimer));
+    EXPECT_FALSE(program.splashIfLoaded()->windowHandle()->close());
+    ASSERT_NE(program.splashIfLoaded(), nullptr);
+    EXPECT_TRUE(program.splashIfLoaded()->isVisible());
     EXPECT_EQ(program.form1IfLoaded(), nullptr);
     timer->start(0);
     ASSERT_TRUE(waitUntil([&] { return program.splashIfLoaded() == nullptr; }));
@@ -42,7 +47,8 @@ TEST_F(Windows, SplashAndCongratulationsGoByTheirTimers)
     timer = program.form2IfLoaded()->timer();
     EXPECT_EQ(std::pair(timer->interval(), timer->timerType()), std::pair(5000, Qt::PreciseTimer));
     EXPECT_TRUE(timer->isActive());
-    program.form2IfLoaded()->close();
+    EXPECT_FALSE(program.form2IfLoaded()->windowHandle()->close());
+    EXPECT_FALSE(program.form2IfLoaded()->close());
     EXPECT_TRUE(program.form2IfLoaded()->isVisible());
     timer->start(0);
     ASSERT_TRUE(waitUntil([&] { return program.form2IfLoaded() == nullptr; }));

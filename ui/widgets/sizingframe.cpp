@@ -1,5 +1,7 @@
 #include "ui/widgets/sizingframe.h"
 
+#include "ui/platform/systemresize.h"
+
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -46,10 +48,24 @@ bool SizingFrame::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress) {
         auto *press = static_cast<QMouseEvent *>(event);
         const Qt::Edges edges = edgesAt(press->position().toPoint());
-        if (edges && press->button() == Qt::LeftButton && m_window->windowHandle())
-            return m_window->windowHandle()->startSystemResize(edges);
+        m_resizing = false;
+        if (edges && press->button() == Qt::LeftButton && m_window->windowHandle()) {
+            m_resizing = startSystemResize(m_window->windowHandle(), edges);
+            return m_resizing;
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        // Once the window system resizes, the release is its own; one that still reaches the
+        // window came before its resize began.
+        if (m_resizing && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            m_resizing = false;
+            endSystemResize(m_window->windowHandle());
+            return true;
+        }
     } else if (event->type() == QEvent::MouseMove) {
-        const Qt::Edges edges = edgesAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+        auto *move = static_cast<QMouseEvent *>(event);
+        if (move->buttons() == Qt::NoButton)
+            m_resizing = false; // the window system's resize took the release, and is over
+        const Qt::Edges edges = edgesAt(move->position().toPoint());
         if (edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge))
             m_window->setCursor(Qt::SizeFDiagCursor);
         else if (edges == (Qt::RightEdge | Qt::TopEdge) || edges == (Qt::LeftEdge | Qt::BottomEdge))

@@ -24,6 +24,7 @@ private:
 
     QWidget *m_window;
     int m_width;
+    bool m_resizing = false; // since a press on the border, until its release reaches the window
 };
 
 } // namespace ui

@@ -20,8 +20,13 @@ def weston(session):
     session.open_display((1100, 800), manager=False)  # room around Weston's output to come in from
     os.mkdir(runtime := f"{session.workdir}/runtime", 0o700)
     session.env.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="deslizador-test")
+    # Weston fades its output in from black when it starts, and windows in and out: read while
+    # one fades, a window is not the picture it is drawn as.
+    with open(config := f"{session.workdir}/weston.ini", "w") as ini:
+        ini.write("[shell]\nstartup-animation=none\nanimation=none\nclose-animation=none\n")
     session.spawn("weston", ["weston", "--backend=x11-backend.so", "--use-pixman", "--idle-time=0",
-                             "--socket=deslizador-test", "--width=1024", "--height=768"])
+                             f"--config={config}", "--socket=deslizador-test", "--width=1024",
+                             "--height=768"])
     wait_for(lambda: os.path.exists(f"{runtime}/deslizador-test"), "Weston's socket", 30)
 
 

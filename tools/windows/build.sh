@@ -200,7 +200,8 @@ rm -f "$out"/Deslizador-*-win64.zip "$out"/Deslizador-*-win64-setup.exe
 zips=("$out"/Deslizador-*-win64.zip)
 [ ${#zips[@]} -eq 1 ] && [ -f "${zips[0]}" ] || { log "CPack made no zip in $out"; exit 1; }
 setups=("$out"/Deslizador-*-win64-setup.exe)
-[ ${#setups[@]} -eq 1 ] && [ -f "${setups[0]}" ] || { log "CPack made no installer in $out"; exit 1; }
+[ ${#setups[@]} -eq 1 ] && [ -f "${setups[0]}" ] ||
+    { log "CPack made no installer in $out"; exit 1; }
 
 # A Windows 10 or 11 player gets the .exe alone: its version record and icon must be the game's,
 # and it may import Windows' own DLLs only. The installer is a 64-bit program that names the

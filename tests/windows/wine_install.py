@@ -4,22 +4,18 @@
 programs checked; the installed game started and ended with Alt+S; a silent uninstall, after
 which nothing of the game is left.
 
-    wine_install.py <Deslizador-*-win64-setup.exe> <Deslizador-*-win64.zip>
-    wine_install.py --check <Deslizador-*-win64-setup.exe>    its version record alone
-
-Exits 77 (skipped) when the installer has not been built."""
+argv: <Deslizador-*-win64-setup.exe> <Deslizador-*-win64.zip>. Exits 77 (skipped) when the
+installer has not been built."""
 
 import os, pathlib, subprocess, sys, zipfile
 
-import pefile
-
 HERE = pathlib.Path(__file__).resolve().parent
-if sys.argv[1:2] != ["--check"]:  # the version record alone is read where no X tools are
-    sys.path.insert(0, str(HERE.parent / "e2e"))
-    sys.path.insert(0, str(HERE))
-    from board import kind_of
-    from wine_play import new_wine_prefix
-    from xsession import Failure, log, run
+for folder in (HERE.parent / "e2e", HERE, HERE.parent.parent / "tools" / "windows"):
+    sys.path.insert(0, str(folder))
+from board import kind_of  # noqa: E402
+from check_installer import installer_fault  # noqa: E402
+from wine_play import new_wine_prefix  # noqa: E402
+from xsession import Failure, log, run  # noqa: E402
 
 FOLDER = ("Program Files", "Deslizador")  # $PROGRAMFILES64 on an English Wine
 SHORTCUT = ("ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", "Deslizador.lnk")
@@ -28,20 +24,6 @@ ENTRY = {"DisplayName": "Deslizador", "DisplayVersion": "1.0", "Publisher": "Tor
          "DisplayIcon": r"C:\Program Files\Deslizador\Deslizador.exe,0",
          "UninstallString": r'"C:\Program Files\Deslizador\Desinstalar.exe"',
          "QuietUninstallString": r'"C:\Program Files\Deslizador\Desinstalar.exe" /S'}
-
-
-def installer_fault(setup):
-    """What is wrong with the installer: a 64-bit Windows program whose version record names the
-    game, its version and maker; None when nothing is."""
-    pe = pefile.PE(setup)
-    strings = {k.decode(): v.decode() for info in getattr(pe, "FileInfo", [[]])[0]
-               for table in getattr(info, "StringTable", []) for k, v in table.entries.items()}
-    wanted = {"ProductName": "Deslizador", "ProductVersion": "1.0", "FileVersion": "1.0",
-              "CompanyName": "Tornel Software", "FileDescription": "Instalación de Deslizador"}
-    if pe.FILE_HEADER.Machine != pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"] or \
-            any(strings.get(k) != v for k, v in wanted.items()):
-        return f"{setup}: machine {pe.FILE_HEADER.Machine:#x}, version record {strings}"
-    return None
 
 
 def unstamped(program):
@@ -111,15 +93,13 @@ def install_play_uninstall(session, setup, exe):
 
 
 def main():
-    setup = sys.argv[2] if sys.argv[1] == "--check" else sys.argv[1]
+    setup = sys.argv[1]
     if not os.path.exists(setup):
         print(f"SKIP: no Windows installer at {setup}; make it with tools/windows/build.sh")
         return 77
     if fault := installer_fault(setup):
         print(f"FAIL: {fault}")
         return 1
-    if sys.argv[1] == "--check":
-        return 0
     with zipfile.ZipFile(sys.argv[2]) as zipped:
         exe = zipped.read(next(n for n in zipped.namelist() if n.endswith("/Deslizador.exe")))
     del sys.argv[2:]

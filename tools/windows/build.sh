@@ -208,7 +208,7 @@ setups=("$out"/Deslizador-*-win64-setup.exe)
 # game, its version and its maker.
 /usr/bin/python3 "$src/tools/windows/check_exe.py" "${zips[0]}" "$src/assets/icono.ico" ||
     { log "the Windows program is not as it must be"; exit 1; }
-/usr/bin/python3 "$src/tests/windows/wine_install.py" --check "${setups[0]}" ||
+/usr/bin/python3 "$src/tools/windows/check_installer.py" "${setups[0]}" >/dev/null ||
     { log "the Windows installer is not as it must be"; exit 1; }
 log "made ${zips[0]}"
 log "made ${setups[0]}"

@@ -1,13 +1,10 @@
 #!/usr/bin/python3
-"""The Windows installer under Wine, in a new Wine prefix on a private X display: a silent install
-(/S), the program, its uninstaller, the Start-menu shortcut and the entry in the installed
-programs checked; the installed game started and ended with Alt+S; a silent uninstall, after
-which nothing of the game is left.
+"""The Windows installer under Wine, in a new prefix on a private X display: installed silently
+(/S), its files, shortcut and installed-programs entry checked, the game started and ended with
+Alt+S, uninstalled silently, nothing of it left. argv: <...-win64-setup.exe> <...-win64.zip>;
+exits 77 (skipped) when the installer has not been built."""
 
-argv: <Deslizador-*-win64-setup.exe> <Deslizador-*-win64.zip>. Exits 77 (skipped) when the
-installer has not been built."""
-
-import os, pathlib, subprocess, sys, zipfile
+import os, pathlib, re, subprocess, sys, zipfile
 
 HERE = pathlib.Path(__file__).resolve().parent
 for folder in (HERE.parent / "e2e", HERE, HERE.parent.parent / "tools" / "windows"):
@@ -36,13 +33,10 @@ def unstamped(program):
 
 def registry_entry(session):
     """The game's entry in the installed programs, as `reg query` lists it; None without one."""
-    result = subprocess.run(["wine", "reg", "query", KEY], env=session.env, capture_output=True,
+    listed = subprocess.run(["wine", "reg", "query", KEY], env=session.env, capture_output=True,
                             text=True, timeout=60)
-    if result.returncode != 0:
-        return None
-    values = (line.strip().split(None, 2) for line in result.stdout.splitlines())
-    return {v[0]: v[2] if len(v) == 3 else "" for v in values if len(v) >= 2
-            and v[1].startswith("REG_")}
+    return dict(re.findall(r"^\s+(\w+)\s+REG_\w+\s+(.*?)\s*$", listed.stdout, re.M)) \
+        if listed.returncode == 0 else None
 
 
 def left_behind(drive, session):

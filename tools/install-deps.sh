@@ -20,8 +20,9 @@ tests=(
     tesseract-ocr tesseract-ocr-spa
     # a real accessibility bus and a screen reader's view of the game; a Wayland compositor
     dbus-daemon at-spi2-core weston
-    # package: the menu entry and metainfo validators, the .deb's library dependencies
-    desktop-file-utils appstream dpkg-dev
+    # package: the menu entry and metainfo validators, the .deb's library dependencies, Debian's
+    # own package checker
+    desktop-file-utils appstream dpkg-dev lintian
     # fuzz the number readings: clang with libFuzzer and the sanitizer runtimes
     clang libclang-rt-14-dev
     # the Windows program played under Wine, with Wine's own Windows fonts (MS Sans Serif among

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Windows program: Deslizador-<version>-win64.zip, one Deslizador.exe that runs on
-# Windows 10 and 11 with nothing beside it.
+# Windows 10 and 11 with nothing beside it, and Deslizador-<version>-win64-setup.exe, which
+# installs it.
 #
 #   tools/windows/build.sh [--prepare-only] [build dir]        default: build-win64/
 #
@@ -191,14 +192,23 @@ cmake -S "$src" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DDESLIZADOR_QT_TRANSLATIONS=/usr/share/qt6/translations \
     -DBUILD_TESTING=OFF -DDESLIZADOR_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$out" --parallel "$(nproc)"
-# The zip of an earlier run goes first, so that the one checked and reported is this run's.
-rm -f "$out"/Deslizador-*-win64.zip
-(cd "$out" && cpack -G ZIP >/dev/null)
+# The zip and the installer of an earlier run go first, so that the ones checked and reported
+# are this run's. The installer is made with Debian's NSIS, from packaging/windows/.
+rm -f "$out"/Deslizador-*-win64.zip "$out"/Deslizador-*-win64-setup.exe
+"$src/tools/install-deps.sh" nsis
+(cd "$out" && cpack -G ZIP >/dev/null && cpack -G NSIS >/dev/null)
 zips=("$out"/Deslizador-*-win64.zip)
 [ ${#zips[@]} -eq 1 ] && [ -f "${zips[0]}" ] || { log "CPack made no zip in $out"; exit 1; }
+setups=("$out"/Deslizador-*-win64-setup.exe)
+[ ${#setups[@]} -eq 1 ] && [ -f "${setups[0]}" ] ||
+    { log "CPack made no installer in $out"; exit 1; }
 
 # A Windows 10 or 11 player gets the .exe alone: its version record and icon must be the game's,
-# and it may import Windows' own DLLs only.
+# and it may import Windows' own DLLs only. The installer is a 64-bit program that names the
+# game, its version and its maker.
 /usr/bin/python3 "$src/tools/windows/check_exe.py" "${zips[0]}" "$src/assets/icono.ico" ||
     { log "the Windows program is not as it must be"; exit 1; }
+/usr/bin/python3 "$src/tools/windows/check_installer.py" "${setups[0]}" >/dev/null ||
+    { log "the Windows installer is not as it must be"; exit 1; }
 log "made ${zips[0]}"
+log "made ${setups[0]}"

@@ -63,7 +63,7 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
             where += (where.isEmpty() ? "" : ", ") + QByteArray(name) + '=' + qgetenv(name);
     std::fprintf(stderr,
                  "Deslizador no pudo abrir la pantalla (%s): no hay ninguna ahí o no se puede "
-                 "usar. Sin pantalla, pruebe: xvfb-run -a Deslizador\n",
+                 "usar. Sin pantalla, pruebe: xvfb-run -a deslizador\n",
                  where.isEmpty() ? "QT_QPA_PLATFORM" : where.constData());
     Q_UNUSED(context);
     std::fflush(stderr);
@@ -86,7 +86,7 @@ int main(int argc, char *argv[])
 #if defined(Q_OS_LINUX)
     if (!haveDisplay()) {
         std::fputs("Deslizador necesita una pantalla: no hay DISPLAY ni WAYLAND_DISPLAY. "
-                   "Sin pantalla, pruebe: xvfb-run -a Deslizador\n",
+                   "Sin pantalla, pruebe: xvfb-run -a deslizador\n",
                    stderr);
         return 1;
     }

@@ -33,7 +33,7 @@ log() { printf '%s\n' "build.sh: $*" >&2; }
 # build tool builds Qt anew instead of linking against objects it did not make.
 qt_builders=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
     binutils-mingw-w64-x86-64 cmake ninja-build)
-"$src/tools/install-deps.sh" "${qt_builders[@]}" dpkg-dev qt6-translations-l10n python3-pefile
+"$src/tools/install-deps.sh" "${qt_builders[@]}" dpkg-dev qt6-translations-l10n python3-pefile nsis
 mkdir -p "$cache"
 
 # Qt's sources come from the machine's own archives, read through a configuration of our own:
@@ -195,7 +195,6 @@ cmake --build "$out" --parallel "$(nproc)"
 # The zip and the installer of an earlier run go first, so that the ones checked and reported
 # are this run's. The installer is made with Debian's NSIS, from packaging/windows/.
 rm -f "$out"/Deslizador-*-win64.zip "$out"/Deslizador-*-win64-setup.exe
-"$src/tools/install-deps.sh" nsis
 (cd "$out" && cpack -G ZIP >/dev/null && cpack -G NSIS >/dev/null)
 zips=("$out"/Deslizador-*-win64.zip)
 [ ${#zips[@]} -eq 1 ] && [ -f "${zips[0]}" ] || { log "CPack made no zip in $out"; exit 1; }

@@ -181,7 +181,7 @@ if [ ! -f "$prefix/.complete" ]; then
         { tail -n 60 "$work/build.log"; exit 1; }
     cmake --install "$work/build" >/dev/null
     printf '%s\n' "$qt_source_version" "$builder_versions" >"$prefix/.complete"
-    rm -rf "$work"
+    rm -rf "$work" "$qtsrc" # the source archives stay, for a build of another key
 fi
 
 log "building the game in $out"

@@ -214,10 +214,12 @@ void tellMoved(QWidget *button)
     raiseNotification(speaker(button), button->accessibleDescription(), Notice::Place);
 }
 
-void tellPlace(QWidget *button)
+void tellPlace(QWidget *button, bool changed)
 {
-    QAccessibleEvent event(button, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    if (!changed) {
+        QAccessibleEvent event(button, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     raiseNotification(speaker(button), button->accessibleDescription(), Notice::Place);
 }
 

@@ -28,8 +28,9 @@ void tellFocus(QWidget *window);
 // heard the change; a UI Automation reader is told the place.
 void tellMoved(QWidget *button);
 
-// Tells the screen reader the place of `button`, changed or not.
-void tellPlace(QWidget *button);
+// Tells the screen reader the place of `button`, which has the focus, changed or not; `changed`
+// when its description has just changed, which an AT-SPI reader on it has heard already.
+void tellPlace(QWidget *button, bool changed);
 
 // Tells the screen reader about a window that appears without taking the focus, by its name.
 void announce(QWidget *window);

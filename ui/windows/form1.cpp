@@ -193,14 +193,18 @@ void Form1::mmezclar_Click()
     m_placesQuiet = false;
     // Every button has its new place before the reader hears that the focus is on the board
     // again (the menu drew its attention to itself): on Windows the focus event carries the
-    // place, and is all a reader gets. Then the focused button's place, moved or not, for a
-    // reader that does not read again the button it is on.
-    for (int number = 1; number <= logic::Command16; ++number)
-        describePlace(number, false);
+    // place, and is all a reader gets of it. Then the focused button's place, moved or not, for
+    // a reader that does not read again the button it is on.
+    bool focusedMoved = false;
+    for (int number = 1; number <= logic::Command16; ++number) {
+        const bool changed = describePlace(number, false);
+        if (button(number) == QApplication::focusWidget())
+            focusedMoved = changed;
+    }
     tellFocus(this);
     for (int number = 1; number <= logic::Command16; ++number)
         if (button(number) == QApplication::focusWidget())
-            tellPlace(button(number));
+            tellPlace(button(number), focusedMoved);
 }
 
 void Form1::mcontacto_Click()
@@ -227,10 +231,10 @@ void Form1::buttonTopChanged(int number, float top)
     describePlace(number, true);
 }
 
-void Form1::describePlace(int number, bool moved)
+bool Form1::describePlace(int number, bool moved)
 {
     if (m_placesQuiet)
-        return;
+        return false;
     // A button's place, told to the screen reader as soon as it changes: a reader that follows
     // descriptions hears it from the change; a tile that the player moved is also told to one
     // that does not. The blank marker's place goes without a word.
@@ -238,10 +242,11 @@ void Form1::describePlace(int number, bool moved)
     const QString place = placeDescription(row, column);
     PictureButton *b = button(number);
     if (b->accessibleDescription() == place)
-        return;
+        return false;
     b->setAccessibleDescription(place);
     if (moved && number != logic::Command16)
         tellMoved(b);
+    return true;
 }
 
 void Form1::congratulationsRequested()

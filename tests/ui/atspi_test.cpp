@@ -32,12 +32,20 @@ public:
     QList<QDBusMessage> changes;
 };
 
+QDBusMessage call(QDBusConnection bus, const QString &service, const QString &path,
+                  const QString &method, const QVariantList &arguments = {})
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, service, method);
+    message.setArguments(arguments);
+    return bus.call(message);
+}
+
 TEST(AccessibilityBus, AChangedDescriptionIsSentOnceWithItsText)
 {
     // The accessibility bus as a reader finds it, and the reader's wish to hear of changes.
-    const QDBusMessage address = QDBusConnection::sessionBus().call(QDBusMessage::createMethodCall(
-        QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
-        QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")));
+    const QDBusMessage address =
+        call(QDBusConnection::sessionBus(), QStringLiteral("org.a11y.Bus"),
+             QStringLiteral("/org/a11y/bus"), QStringLiteral("GetAddress"));
     ASSERT_EQ(address.type(), QDBusMessage::ReplyMessage) << qPrintable(address.errorMessage());
     QDBusConnection reader = QDBusConnection::connectToBus(address.arguments().at(0).toString(),
                                                            QStringLiteral("reader"));
@@ -46,11 +54,9 @@ TEST(AccessibilityBus, AChangedDescriptionIsSentOnceWithItsText)
                                QStringLiteral("PropertyChange"), &listener,
                                SLOT(heard(QDBusMessage))));
     const QDBusMessage registered =
-        reader.call(QDBusMessage::createMethodCall(QStringLiteral("org.a11y.atspi.Registry"),
-                                                   QStringLiteral("/org/a11y/atspi/registry"),
-                                                   QStringLiteral("org.a11y.atspi.Registry"),
-                                                   QStringLiteral("RegisterEvent"))
-                    << QStringLiteral("object:property-change"));
+        call(reader, QStringLiteral("org.a11y.atspi.Registry"),
+             QStringLiteral("/org/a11y/atspi/registry"), QStringLiteral("RegisterEvent"),
+             {QStringLiteral("object:property-change")});
     ASSERT_EQ(registered.type(), QDBusMessage::ReplyMessage)
         << qPrintable(registered.errorMessage());
 
@@ -90,12 +96,10 @@ TEST(AccessibilityBus, AChangedDescriptionIsSentOnceWithItsText)
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir runtime; // the launcher's socket, apart from any other session's
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    environment.remove(QStringLiteral("AT_SPI_BUS_ADDRESS"));
-    QProcess bus, display;
-    bus.setProcessEnvironment(environment);
+    QTemporaryDir runtime; // the bus launcher's socket, apart from any other session's
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    qunsetenv("AT_SPI_BUS_ADDRESS");
+    QProcess bus, display; // killed as they go out of scope
     bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address"});
     display.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp"});
     if (!bus.waitForReadyRead(10000) || !display.waitForReadyRead(10000)) {
@@ -104,29 +108,19 @@ int main(int argc, char *argv[])
     }
     qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
     qputenv("DISPLAY", ":" + display.readLine().trimmed());
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
-    qunsetenv("AT_SPI_BUS_ADDRESS");
     qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     qputenv("QT_QPA_PLATFORM", "xcb");
-    int result = 0;
-    {
-        QApplication application(argc, argv);
-        // A handler that was there first, which hands every event on to Qt as if it were not.
-        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
-            handedOn << event->type();
-            const QAccessible::UpdateHandler self = QAccessible::installUpdateHandler(nullptr);
-            QAccessible::updateAccessibility(event);
-            QAccessible::installUpdateHandler(self);
-        });
-        ui::installAccessibility();
-        testing::InitGoogleTest(&argc, argv);
-        result = RUN_ALL_TESTS();
-    }
-    bus.terminate();
-    display.terminate();
-    bus.waitForFinished();
-    display.waitForFinished();
-    return result;
+    QApplication application(argc, argv);
+    // A handler that was there first, which hands every event on to Qt as if it were not.
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        handedOn << event->type();
+        const QAccessible::UpdateHandler self = QAccessible::installUpdateHandler(nullptr);
+        QAccessible::updateAccessibility(event);
+        QAccessible::installUpdateHandler(self);
+    });
+    ui::installAccessibility();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
 
 #include "atspi_test.moc"

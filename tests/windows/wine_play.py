@@ -77,8 +77,8 @@ class WineSession(Session):
         subprocess.run(["wine", "rundll32", "uiautomationcore.dll,Ask"], env=self.env, timeout=60)
         trees = {}
         for fields in self.told(("window", "tree"), since):
-            if fields[0] == "window":
-                tree = trees.setdefault(fields[1], [])
+            if fields[0] == "window":  # a window asked twice tells the last tree
+                tree = trees[fields[1]] = []
             else:
                 tree.append([int(fields[1])] + fields[2:5])
         if not trees:

@@ -228,6 +228,8 @@ def main():
             play(session)
         finally:  # Wine's server for the prefix would outlive the test
             subprocess.run(["wineserver", "-k"], env=session.env, capture_output=True)
+            if (record := session.system / "uia.txt").exists():  # kept for a look, pass or fail
+                shutil.copyfile(record, os.path.join(work, "uia.txt"))
     scenario.__doc__ = play.__doc__
     if (status := run(scenario, kind_of)) == 0 and \
             os.environ.get("DESLIZADOR_UPDATE_SCREENSHOTS") == "1":

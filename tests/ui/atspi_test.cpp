@@ -90,6 +90,7 @@ TEST(AccessibilityBus, AChangedDescriptionIsSentOnceWithItsText)
     QAccessibleEvent alert(&tile, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
     EXPECT_TRUE(handedOn.contains(QAccessible::Alert));
+    QDBusConnection::disconnectFromBus(QStringLiteral("reader"));
 }
 
 } // namespace

@@ -115,8 +115,11 @@ def children(tree, kind, name):
 
 
 def expect(told, expected, what):
-    if told != expected:
-        raise Failure(f"{what}: UI Automation was handed {told}, not {expected}")
+    if told != expected:  # from the first difference on
+        at = next((i for i, pair in enumerate(zip(told, expected)) if pair[0] != pair[1]),
+                  min(len(told), len(expected)))
+        raise Failure(f"{what}: UI Automation was handed {told[at:][:3]}, not {expected[at:][:3]}"
+                      f" after {at} alike ({len(told)} in all, not {len(expected)})")
 
 
 def heard_by_keyboard(session, board):

@@ -134,6 +134,8 @@ bool sendTextChange(QAccessibleEvent *event)
     QAccessibleInterface *changed = event->accessibleInterface();
     if (!bus.isConnected() || !changed || !changed->isValid())
         return false;
+    // Registered at the first change, not at start: most games are played without a reader.
+    [[maybe_unused]] static const QMetaType type = qDBusRegisterMetaType<ObjectReference>();
     const bool name = event->type() == QAccessible::NameChanged;
     QDBusMessage signal = QDBusMessage::createSignal(
         objectPath + QString::number(QAccessible::uniqueId(changed)),
@@ -196,7 +198,6 @@ void installAccessibility()
     installed = true;
     QAccessible::installFactory(gameWidgets);
 #ifdef DESLIZADOR_ATSPI
-    qDBusRegisterMetaType<ObjectReference>();
     handlerBefore = QAccessible::installUpdateHandler(relayToBus);
 #endif
 }

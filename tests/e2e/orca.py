@@ -5,7 +5,7 @@ import contextlib, os, pathlib, re, subprocess, sys
 
 from board import kind_of
 from play import PARTNER_ADDRESS, start_up
-from solver import NEIGHBOURS, slide, solve
+from solver import NEIGHBOURS, arrows, slide, solve
 from xsession import Failure, log, run, wait_for
 
 MAKER_ADDRESS = "http://www.tornel.example/"
@@ -136,12 +136,6 @@ class Orca:
             self.session.xdotool("key", key, *[a for m in modifiers for a in ("keyup", m)])
 
 
-def arrows(start, goal):
-    row, column = (goal - 1) // 4 - (start - 1) // 4, (goal - 1) % 4 - (start - 1) % 4
-    return (["Down" if row > 0 else "Up"] * abs(row)
-            + ["Right" if column > 0 else "Left"] * abs(column))
-
-
 def listen(session):
     """A shuffled game won by keyboard alone, as Orca speaks it to a blind player."""
     session.open_display()
@@ -155,7 +149,8 @@ def listen(session):
     orca.type(["Return"])
     session.opened_once(PARTNER_ADDRESS)
     (fail := pathlib.Path(session.workdir, "fail")).touch()  # the page will not open
-    said = orca.key(["Return"], ["Aceptar botón de pulsación"], "the opener's error message")
+    said = orca.key(["Return"], ["alerta Deslizador", "Aceptar botón de pulsación"],
+                    "the opener's error message, an alert")
     if not [s for s in said if f"No se pudo abrir la página {PARTNER_ADDRESS}" in s]:
         raise Failure(f"the failed opener's message was heard as {said}")
     fail.unlink()
@@ -168,6 +163,8 @@ def listen(session):
     focus = layout.index(1) + 1
     orca.hear([place(focus)], "tile 1 to tell its place after the shuffle")
     orca.on("push button", 1, "after Alt+M")
+    if len(said := orca.key(["Shift_L"], ["mayúsculas izquierda"], "Shift", since=orca.mark)) > 1:
+        raise Failure(f"after the place told after Alt+M, Orca said {said}")
 
     blank = layout.index(0) + 1
     stuck = next(c for c in range(1, 17) if c != blank and c not in NEIGHBOURS[blank])

@@ -7,7 +7,7 @@ import collections, itertools, re, subprocess, sys, time
 from PIL import Image, ImageOps
 
 from board import CONTACT_OK, Board, distance, kind_of
-from solver import HOME, NEIGHBOURS, slide, solve
+from solver import HOME, NEIGHBOURS, arrows, slide, solve
 from storm import storm
 from xsession import Failure, client, run, wait_for
 
@@ -76,18 +76,30 @@ def planned_clicks(layout):
     return plan, len(plan) - 1
 
 
-def solve_by_clicks(session, board):
-    (*leading, last), count = planned_clicks(board.read())
+def solve_by_clicks(session, board, focus=None):
+    """Solves the board by the mouse, or with `focus`, the focused cell, by keyboard: the arrows
+    to each tile and Space on it. Returns the count of the presses."""
+    (*leading, last), count = planned_clicks(layout := board.read())
+
+    def press(steps):
+        nonlocal focus, layout
+        if focus is None:
+            return session.xdotool(*[a for cell, _ in steps for a in (
+                "mousemove", *board.cell_centre(cell), "sleep", 0.05, "click", 1)])
+        keys = []
+        for cell, after in steps:  # the focus goes with a tile that moves
+            keys += arrows(focus, cell) + ["space"]
+            focus, layout = layout.index(0) + 1 if after != layout else cell, after
+        session.xdotool("key", "--delay", 40, *keys)
+
     for start in range(0, len(leading), 12):
-        batch = leading[start:start + 12]
-        session.xdotool(*[a for cell, _ in batch for a in
-                          ("mousemove", *board.cell_centre(cell), "sleep", 0.05, "click", 1)])
+        press(batch := leading[start:start + 12])
         session.park_pointer()
         wait_for(lambda: board.read() == batch[-1][1], f"the board after {batch}", 10, 0.2)
         if session.find("congratulations"):
             raise Failure("the congratulations opened before the board was solved")
     clicked = time.monotonic()
-    session.click(*board.cell_centre(last[0]))
+    press([last])
     window, seen = session.wait_window("congratulations", 15), time.monotonic()
     session.park_pointer()
     time.sleep(0.3)
@@ -99,6 +111,7 @@ def solve_by_clicks(session, board):
     shown = read_count(client(image, window), session.workdir)
     if shown != count or board.read() != HOME:
         raise Failure(f"the congratulations show {shown} moves of {count}; board {board.read()}")
+    return count
 
 
 def play(session):

@@ -8,6 +8,13 @@ NEIGHBOURS = {c: [n for n in (c - 4, c - 1, c + 1, c + 4)
               for c in range(1, 17)}
 
 
+def arrows(start, goal):
+    """The arrow keys that take the focus from cell `start` to cell `goal`."""
+    row, column = (goal - 1) // 4 - (start - 1) // 4, (goal - 1) % 4 - (start - 1) % 4
+    return (["Down" if row > 0 else "Up"] * abs(row)
+            + ["Right" if column > 0 else "Left"] * abs(column))
+
+
 def solvable(layout):
     tiles = [t for t in layout if t]
     inversions = sum(a > b for i, a in enumerate(tiles) for b in tiles[i + 1:])

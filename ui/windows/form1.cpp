@@ -154,7 +154,7 @@ Form1::Form1()
         auto *button = buttons.at<PictureButton>(qPrintable(tileName(number)));
         button->setAccessibleName(blank ? QStringLiteral("Lugar vacío") : QString::number(number));
         m_buttons[static_cast<std::size_t>(number)] = button;
-        describePlace(number);
+        describePlace(number, false);
         if (!blank)
             connect(button, &QAbstractButton::clicked, this,
                     [this, number] { Command_Click(number); });
@@ -191,18 +191,20 @@ void Form1::mmezclar_Click()
     m_placesQuiet = true;
     runHandler(QStringLiteral("mmezclar_Click"), [&] { m_game.shuffle(); });
     m_placesQuiet = false;
-    // The menu drew the reader's attention to itself: it is told that the focus is on the board
-    // again, and then the focused button's place, moved or not.
-    int focused = 0;
+    // Every button has its new place before the reader hears that the focus is on the board
+    // again (the menu drew its attention to itself): on Windows the focus event carries the
+    // place, and is all a reader gets of it. Then the focused button's place, moved or not, for
+    // a reader that does not read again the button it is on.
+    bool focusedMoved = false;
     for (int number = 1; number <= logic::Command16; ++number) {
+        const bool changed = describePlace(number, false);
         if (button(number) == QApplication::focusWidget())
-            focused = number;
-        else
-            describePlace(number);
+            focusedMoved = changed;
     }
     tellFocus(this);
-    if (focused && !describePlace(focused))
-        tellDescription(button(focused));
+    for (int number = 1; number <= logic::Command16; ++number)
+        if (button(number) == QApplication::focusWidget())
+            tellPlace(button(number), focusedMoved);
 }
 
 void Form1::mcontacto_Click()
@@ -219,27 +221,31 @@ void Form1::buttonLeftChanged(int number, float left)
 {
     PictureButton *b = button(number);
     b->move(px(left), b->y());
-    describePlace(number);
+    describePlace(number, true);
 }
 
 void Form1::buttonTopChanged(int number, float top)
 {
     PictureButton *b = button(number);
     b->move(b->x(), px(top));
-    describePlace(number);
+    describePlace(number, true);
 }
 
-bool Form1::describePlace(int number)
+bool Form1::describePlace(int number, bool moved)
 {
     if (m_placesQuiet)
         return false;
-    // A button's place, told to the screen reader as soon as it changes.
+    // A button's place, told to the screen reader as soon as it changes: a reader that follows
+    // descriptions hears it from the change; a tile that the player moved is also told to one
+    // that does not. The blank marker's place goes without a word.
     const auto [row, column] = m_game.placeOf(number);
     const QString place = placeDescription(row, column);
     PictureButton *b = button(number);
     if (b->accessibleDescription() == place)
         return false;
     b->setAccessibleDescription(place);
+    if (moved && number != logic::Command16)
+        tellMoved(b);
     return true;
 }
 

@@ -41,8 +41,9 @@ private:
     void buttonLeftChanged(int button, float left) override;
     void buttonTopChanged(int button, float top) override;
     void congratulationsRequested() override;
-    // Gives a button its place as its description; false when it already had it.
-    bool describePlace(int button);
+    // Gives a button its place as its description, `moved` when a move put it there; false when
+    // it already had it.
+    bool describePlace(int button, bool moved);
 
     logic::Game m_game;
     std::array<PictureButton *, 17> m_buttons {};

@@ -166,6 +166,18 @@ def heard_by_keyboard(session, board):
            "every moving press's place, nothing for the others, then the win")
 
 
+def tap_border(session, contact):
+    """A click on the contact window's drawn border as quick as a touchpad's tap: the resize it
+    begins ends with it, and the window does not follow the pointer that moves on."""
+    edge = (contact.x + contact.width - 2, contact.y + contact.height // 2)
+    session.click(*edge)
+    for step in range(1, 4):
+        session.xdotool("mousemove", edge[0] + 40 * step, edge[1] + 20 * step, "sleep", 0.3)
+    if session.find("contact") != contact:
+        raise Failure(f"the contact window followed the pointer after a tap on its border: "
+                      f"{session.windows()}")
+
+
 def play(session):
     """Deslizador.exe under Wine, played as a person plays it."""
     board = start_up(session)
@@ -184,6 +196,7 @@ def play(session):
            "the contact window's controls")
     session.click(contact.x + WEB_PICTURE[0], contact.y + WEB_PICTURE[1])
     session.browser_started(MAKER, 2)
+    tap_border(session, contact)
     session.click(contact.x + CONTACT_OK[0], contact.y + CONTACT_OK[1])
     session.wait_gone("contact", 10)
 

@@ -17,6 +17,10 @@ def kind_of(window):
         (window.width, window.height))
 
 
+def place(cell):  # as a screen reader tells a tile's place
+    return f"fila {(cell - 1) // 4 + 1}, columna {(cell - 1) % 4 + 1}"
+
+
 def distance(a, b):  # mean absolute difference per channel, 0..255
     return sum(ImageStat.Stat(ImageChops.difference(a, b)).mean) / 3
 

@@ -3,7 +3,7 @@
 
 import contextlib, os, pathlib, re, subprocess, sys
 
-from board import kind_of
+from board import kind_of, place
 from play import PARTNER_ADDRESS, start_up
 from solver import NEIGHBOURS, arrows, slide, solve
 from xsession import Failure, log, run, wait_for
@@ -13,10 +13,6 @@ CONTACT = ("Deslizador v 1.0 diálogo Para realizar preguntas o sugerencias diri
            "Autor: Julián Tornel Correo electrónico: julian@tornel.example "
            "Visite periódicamente nuestro sitio web en busca de actualizaciones para este "
            "software. Edición especial dedicada a nuestros amigos de Ludoteca")
-
-
-def place(cell):
-    return f"fila {(cell - 1) // 4 + 1}, columna {(cell - 1) % 4 + 1}"
 
 
 def button(tile):

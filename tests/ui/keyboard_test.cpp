@@ -63,23 +63,16 @@ TEST_F(Keyboard, TabWalksTheButtonsArrowsGoToNeighboursAndTheCueShowsAfterTheKey
               "Command9 Command9");
 }
 
-TEST_F(Keyboard, SpaceAndEnterClickAndTheScreenReaderHearsTheNewPlace)
+// What a screen reader hears of the moves and the win, the Orca and Wine checks listen to.
+TEST_F(Keyboard, SpaceAndEnterClickTheFocusedTileAndTheBoardKeepsTheFocus)
 {
-    EXPECT_EQ(form.button(15)->accessibleDescription(), "fila 4, columna 4");
     form.button(15)->setFocus();
     walk({Qt::Key_Space});
     EXPECT_EQ(form.game().board().text(logic::Text2), "1");
-    EXPECT_EQ(
-        QAccessible::queryAccessibleInterface(form.button(15))->text(QAccessible::Description),
-        "fila 4, columna 3");
     ASSERT_NE(program.form2IfLoaded(), nullptr);
-    EXPECT_EQ(program.form2IfLoaded()->accessibleName(),
-              "Felicitaciones. ¡¡¡ Lo lograste !!! en 1 movimientos");
     EXPECT_TRUE(form.isActiveWindow()) << "the congratulations took the focus";
     form.button(12)->setFocus();
-    walk({Qt::Key_Enter});
-    EXPECT_EQ(form.button(12)->accessibleDescription(), "fila 4, columna 4");
-    walk({Qt::Key_Return});
+    walk({Qt::Key_Enter, Qt::Key_Return});
     EXPECT_EQ(form.button(12)->pos(), QPoint(176, 128));
     EXPECT_EQ(form.game().board().text(logic::Text2), "3");
 }

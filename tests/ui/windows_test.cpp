@@ -77,11 +77,9 @@ TEST_F(Windows, TheProgramGoesOnWhileTheSplashOrTheCongratulationsAreLoaded)
 // Made alone with the counter's text, as the program makes them: its leading number, 0 for none.
 TEST(Congratulations, TheCountLineReadsADamagedCounterLeniently)
 {
-    for (const auto &[counter, line] : {std::pair("12abc", "en 12 movimientos"),
-                                        {"", "en 0 movimientos"},
-                                        {"x7", "en 0 movimientos"},
-                                        {" 007 ", "en 7 movimientos"},
-                                        {"1e3", "en 1000 movimientos"}}) {
+    // The reading's other cases are the logic's; these two tell it from Qt's and C's.
+    for (const auto &[counter, line] :
+         {std::pair("12abc", "en 12 movimientos"), {"1e3", "en 1000 movimientos"}}) {
         const ui::Form2 congratulations(counter);
         EXPECT_EQ(congratulations.findChild<QLabel *>("Label2")->text().toStdString(), line)
             << counter;
@@ -124,9 +122,6 @@ TEST_F(Windows, ContactOpensOnceStaysWhereMovedAndTheProgramEndsWithItsLastWindo
 }
 
 // --- the web pages ---
-
-const QString browser =
-    QStringLiteral(R"(C:\Archivos de programa\Internet Explorer\IEXPLORE.EXE )");
 
 // A click opens the page once, and so does a double-click.
 TEST_F(Windows, EachLinkClickStartsTheBrowserOnceAndADoubleClickToo)
@@ -220,15 +215,6 @@ TEST_F(Windows, TheErrorMessageSaysWhatFailedAndBlocksNothing)
     form.Command_Click(15);
     EXPECT_NE(program.form2IfLoaded(), nullptr);
     delete box;
-}
-
-TEST(WindowsStart, TheBrowserStartsMaximizedByItsFixedPath)
-{
-    const ui::ProcessStart start = ui::browserStart(ui::browserCommandLine("http://a.example/"));
-    EXPECT_EQ(QString::fromStdWString(start.application), browser.trimmed());
-    EXPECT_EQ(QString::fromStdWString(start.commandLine), browser + "http://a.example/");
-    EXPECT_EQ(start.flags, 1u); // STARTF_USESHOWWINDOW
-    EXPECT_EQ(start.showWindow, 3); // SW_SHOWMAXIMIZED
 }
 
 // --- as drawn ---

@@ -8,6 +8,7 @@ SPLASH, CONGRATULATIONS, CONTACT = (361, 246), (210, 149), (304, 253)
 BOARD_CLIENT = (254, 296)  # below the menu bar
 CELL, ORIGIN, INSET = 48, 32, 6  # cell 1's top-left client pixel; the face inside the bevel
 BANNER_CENTRE, CONTACT_OK = (51 + 156 // 2, 235 + 48 // 2), (269, 177)  # client pixels
+PARTNER, MAKER = "http://www.ludoteca.example/", "http://www.tornel.example/"  # the pages
 
 
 def kind_of(window):

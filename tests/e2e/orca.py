@@ -3,12 +3,11 @@
 
 import contextlib, os, pathlib, re, subprocess, sys
 
-from board import kind_of, place
-from play import PARTNER_ADDRESS, start_up
+from board import MAKER, PARTNER, kind_of, place
+from play import start_up
 from solver import NEIGHBOURS, arrows, slide, solve
 from xsession import Failure, log, run, wait_for
 
-MAKER_ADDRESS = "http://www.tornel.example/"
 CONTACT = ("Deslizador v 1.0 diálogo Para realizar preguntas o sugerencias dirigirse a... "
            "Autor: Julián Tornel Correo electrónico: julian@tornel.example "
            "Visite periódicamente nuestro sitio web en busca de actualizaciones para este "
@@ -139,15 +138,15 @@ def listen(session):
     board = start_up(session)
     orca.hear(["Deslizador marco"], "the board window named when it opens")
     orca.key(["Tab"], ["Tablero panel", button(1), place(1)], "Tab to tile 1")
-    orca.key(["shift+Tab"], ["Ludoteca enlace", PARTNER_ADDRESS], "Shift+Tab to the banner")
+    orca.key(["shift+Tab"], ["Ludoteca enlace", PARTNER], "Shift+Tab to the banner")
     orca.key(["shift+Tab"], [button(0), place(16)], "Shift+Tab on to the blank")
     orca.key(["Tab"], ["Ludoteca enlace"], "Tab from the blank to the banner")
     orca.type(["Return"])
-    session.opened_once(PARTNER_ADDRESS)
+    session.opened_once(PARTNER)
     (fail := pathlib.Path(session.workdir, "fail")).touch()  # the page will not open
     said = orca.key(["Return"], ["alerta Deslizador", "Aceptar botón de pulsación"],
                     "the opener's error message, an alert")
-    if not [s for s in said if f"No se pudo abrir la página {PARTNER_ADDRESS}" in s]:
+    if not [s for s in said if f"No se pudo abrir la página {PARTNER}" in s]:
         raise Failure(f"the failed opener's message was heard as {said}")
     fail.unlink()
     orca.key(["space"], ["Ludoteca enlace"], "Aceptar, and back on the banner")
@@ -192,10 +191,10 @@ def listen(session):
         raise Failure(f"the win was told {len(wins)} times: {wins}")
 
     orca.key(["alt+c"], [CONTACT, "OK botón de pulsación"], "Alt+C")
-    orca.key(["Tab"], ["www.tornel.example enlace", MAKER_ADDRESS], "Tab to the web address")
+    orca.key(["Tab"], ["www.tornel.example enlace", MAKER], "Tab to the web address")
     orca.type(["space"])
     opened = pathlib.Path(session.workdir, "opened")
-    wait_for(lambda: MAKER_ADDRESS in opened.read_text(), "Space to open the maker's page", 10)
+    wait_for(lambda: MAKER in opened.read_text(), "Space to open the maker's page", 10)
     orca.key(["Tab"], ["OK botón de pulsación"], "Tab back to OK")
     orca.type(["space"])
     session.wait_gone("contact", 10)

@@ -6,12 +6,10 @@ import collections, itertools, re, subprocess, sys, time
 
 from PIL import Image, ImageOps
 
-from board import CONTACT_OK, Board, distance, kind_of
+from board import CONTACT_OK, PARTNER, Board, distance, kind_of
 from solver import HOME, NEIGHBOURS, arrows, slide, solve
 from storm import storm
 from xsession import Failure, client, run, wait_for
-
-PARTNER_ADDRESS = "http://www.ludoteca.example/"
 
 
 def read_count(image, workdir):
@@ -131,7 +129,7 @@ def play(session):
     if again.size != first_contact.size or distance(again, first_contact) > 1.0:
         raise Failure("the contact window opened a second time looks different from the first")
     session.click(*board.banner_centre())
-    session.opened_once(PARTNER_ADDRESS)
+    session.opened_once(PARTNER)
     storm(session, board)
     session.key_on(board.window, "alt+s")  # the banner's opener still waits
     if (status := session.process.wait(20)) != 0:  # TimeoutExpired fails the run too

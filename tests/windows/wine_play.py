@@ -12,13 +12,12 @@ screenshot there on a pass. The program is played as a player gets it, unzipped.
 import itertools, os, pathlib, shutil, subprocess, sys, time, zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from board import CONTACT_OK, kind_of, place  # noqa: E402
+from board import CONTACT_OK, MAKER, PARTNER, kind_of, place  # noqa: E402
 from play import open_contact, planned_clicks, solve_by_clicks, start_up  # noqa: E402
 from xsession import Failure, Session, log, run, wait_for  # noqa: E402
 
 HERE = pathlib.Path(__file__).resolve().parent
 BROWSER = r"C:\Archivos de programa\Internet Explorer\IEXPLORE.EXE"
-PARTNER, MAKER = "http://www.ludoteca.example/", "http://www.tornel.example/"
 WEB_PICTURE = (80 + 208 // 2, 203 + 32 // 2)  # the contact window's web address, client pixels
 SHOW_MAXIMIZED, USE_SHOW_WINDOW = 3, 1
 PLACE_TOLD, WIN_TOLD = ["2", "3", "Deslizador.lugar"], ["4", "0", "Deslizador.victoria"]

@@ -287,7 +287,6 @@ TEST_F(Windows, CongratulationsInRedAndDarkRedWithALargerHeading)
 TEST_F(Windows, TheBoardWindowShowsOnlyTheBoardTheBannerAndTheMenu)
 {
     ui::Form1 &form = program.showForm1();
-    EXPECT_EQ(form.windowTitle(), QStringLiteral(" Deslizador"));
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     QStringList menu;

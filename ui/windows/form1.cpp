@@ -195,16 +195,18 @@ void Form1::mmezclar_Click()
     // again (the menu drew its attention to itself): on Windows the focus event carries the
     // place, and is all a reader gets of it. Then the focused button's place, moved or not, for
     // a reader that does not read again the button it is on.
+    PictureButton *focused = nullptr;
     bool focusedMoved = false;
     for (int number = 1; number <= logic::Command16; ++number) {
         const bool changed = describePlace(number, false);
-        if (button(number) == QApplication::focusWidget())
+        if (button(number) == QApplication::focusWidget()) {
+            focused = button(number);
             focusedMoved = changed;
+        }
     }
     tellFocus(this);
-    for (int number = 1; number <= logic::Command16; ++number)
-        if (button(number) == QApplication::focusWidget())
-            tellPlace(button(number), focusedMoved);
+    if (focused)
+        tellPlace(focused, focusedMoved);
 }
 
 void Form1::mcontacto_Click()
